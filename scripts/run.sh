@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the editor on the bundled sample logbook.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+if [ -x build/zirdanlog ]; then
+  exec build/zirdanlog "$PWD/data/sample.LOG"
+fi
+# Until the editor window exists, show what the command-line tool offers.
+exec build/zirdanlog-cli --help
