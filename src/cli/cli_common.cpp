@@ -1,0 +1,86 @@
+#include "cli/cli_common.h"
+
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/log_file.h"
+#include "core/win1250.h"
+
+namespace zirdan::cli {
+
+std::optional<std::string> TakeOption(CommandArgs& args, std::string_view name,
+                                      std::string& error) {
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != name) continue;
+    if (it + 1 == args.end()) {
+      error = std::string(name) + " needs a value";
+      args.erase(it);
+      return std::nullopt;
+    }
+    std::string value = *(it + 1);
+    args.erase(it, it + 2);
+    return value;
+  }
+  return std::nullopt;
+}
+
+bool TakeFlag(CommandArgs& args, std::string_view name) {
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it == name) {
+      args.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<long> ParseNumber(std::string_view text, long min, long max) {
+  long value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max)
+    return std::nullopt;
+  return value;
+}
+
+int UsageError(std::string_view message) {
+  std::fprintf(stderr, "zirdanlog-cli: %.*s (see --help)\n", static_cast<int>(message.size()),
+               message.data());
+  return kExitUsage;
+}
+
+int FileError(std::string_view path, std::string_view message) {
+  std::fprintf(stderr, "zirdanlog-cli: %.*s: %.*s\n", static_cast<int>(path.size()), path.data(),
+               static_cast<int>(message.size()), message.data());
+  return kExitFileError;
+}
+
+bool LoadOrReport(const std::string& path, TLogbook& logbook) {
+  OpResult result = LoadLogbook(path, logbook);
+  if (!result) FileError(path, result.message);
+  return result.ok;
+}
+
+char LocaleDecimalSeparator() {
+  const std::lconv* conv = std::localeconv();
+  return conv && conv->decimal_point && conv->decimal_point[0] ? conv->decimal_point[0] : '.';
+}
+
+std::string ExecutableDir() {
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return "./";
+  return exe.parent_path().string() + "/";
+}
+
+void PrintLinesUtf8(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    const std::string utf8 = Win1250ToUtf8(line);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fputc('\n', stdout);
+  }
+}
+
+}  // namespace zirdan::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/command_registry.h"
+#include "core/category_tables.h"
+#include "core/logbook.h"
+#include "core/op_result.h"
+
+namespace zirdan::cli {
+
+// Takes "--name VALUE" out of args; nullopt when absent. A missing value is reported
+// through `error` (usage error).
+std::optional<std::string> TakeOption(CommandArgs& args, std::string_view name, std::string& error);
+// Takes the flag "--name" out of args; true when it was there.
+bool TakeFlag(CommandArgs& args, std::string_view name);
+// Parses a whole decimal number within [min, max].
+std::optional<long> ParseNumber(std::string_view text, long min, long max);
+
+// Prints "zirdanlog-cli: MESSAGE" on stderr and returns the usage exit code.
+int UsageError(std::string_view message);
+// Prints "zirdanlog-cli: PATH: MESSAGE" on stderr and returns the file-error exit code.
+int FileError(std::string_view path, std::string_view message);
+
+// Loads a logbook; on failure reports it on stderr and returns false.
+bool LoadOrReport(const std::string& path, TLogbook& logbook);
+
+// The regional decimal separator of LC_NUMERIC ("." under LC_ALL=C).
+char LocaleDecimalSeparator();
+// The folder of the running executable, with a trailing separator.
+std::string ExecutableDir();
+
+// Prints Windows-1250 text lines as UTF-8 on stdout, one per line.
+void PrintLinesUtf8(const std::vector<std::string>& lines);
+
+}  // namespace zirdan::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/command_registry.h"
+#include "core/category_tables.h"
+#include "env/message_table.h"
+
+namespace zirdan::cli {
+
+// The texts a report or export needs, as the language load of the editor would set them.
+struct CliLanguage {
+  int Number = 2;
+  std::string FilePath;            // the Language.ini read
+  TMessageTable Messages;          // the Strings section of the language
+  TCategoryTables Tables;          // category and weekday names after the load
+};
+
+// Takes "--language-file PATH" (default: Language.ini beside the executable) and
+// "--language N" (default 2) out of args and runs the language load. A bad N is a usage
+// error reported through `error`. A missing or unreadable file gives "Error" texts, as in
+// the editor.
+std::optional<CliLanguage> TakeLanguageOptions(CommandArgs& args, std::string& error);
+
+}  // namespace zirdan::cli
