@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -56,8 +55,15 @@ void TranslateWindow(QWidget& window, const QString& windowName, const TTranslat
 }
 
 void ApplyFormFont(QWidget& window, const QString& family, int pointSize) {
+  // The classic Windows faces are replaced by metric-compatible ones where they are missing.
+  static const bool substituted = [] {
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Nimbus Sans", "Arial"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Nimbus Mono PS"});
+    return true;
+  }();
+  (void)substituted;
   QFont font = QApplication::font();
-  if (QFontDatabase::hasFamily(family)) font.setFamily(family);
+  font.setFamily(family);
   if (pointSize > 0) font.setPointSize(pointSize);
   window.setFont(font);
 }

@@ -15,7 +15,7 @@ void TranslateWindow(QWidget& window, const QString& windowName, const TTranslat
                      int language);
 
 // Sets the proportional font on a window and everything in it, keeping bold and other
-// styles. A family the system lacks falls back to the application's own.
+// styles. The classic Windows faces fall back to metric-compatible ones.
 void ApplyFormFont(QWidget& window, const QString& family, int pointSize);
 
 }  // namespace zirdan
