@@ -61,7 +61,15 @@ struct LogFileReader::Impl {
     return false;
   }
 
+  // The usual case, all bytes inside the window, is kept small enough to be inlined.
   bool Read(void* target, std::size_t count) {
+    if (windowSize - windowPos < count) return ReadAcrossWindows(target, count);
+    std::memcpy(target, window + windowPos, count);
+    windowPos += count;
+    return true;
+  }
+
+  bool ReadAcrossWindows(void* target, std::size_t count) {
     auto* out = static_cast<uint8_t*>(target);
     while (count > 0) {
       if (windowPos == windowSize && !Refill()) return false;
@@ -142,9 +150,10 @@ OpResult LogFileReader::Open(const std::string& path) {
 void LogFileReader::OpenMemory(const uint8_t* data, std::size_t size) {
   Impl& d = *m_impl;
   d.Close();
-  d.window = data;
-  d.windowSize = size;
-  d.sourceSize = size;
+  static const uint8_t kNoBytes = 0;
+  d.window = data ? data : &kNoBytes;  // never copy from a null pointer, even 0 bytes
+  d.windowSize = data ? size : 0;
+  d.sourceSize = d.windowSize;
 }
 
 bool LogFileReader::ReadHeader(LogFileHeader& header) {

@@ -79,14 +79,15 @@ struct SaveOptions {
 };
 
 // The bytes of the LOG file that SaveLogbook writes for this logbook (the logbook need
-// not be open). Fails, naming the dive, when a text is longer than 255 bytes.
+// not be open). Fails when the logbook holds no dives (the reader would refuse the file)
+// and, naming the dive, when a text is longer than 255 bytes.
 OpResult EncodeLogbook(const TLogbook& logbook, const SaveOptions& options, std::string& bytes);
 
 // Writes the logbook to `path` atomically: a temporary file in the same folder, flushed,
 // then renamed over the target. The previous file is kept as `path` + ".bak". Clears
 // Zmeneno on success; on failure the previous file is untouched, the temporary file is
-// removed and Zmeneno stays set. Fails when no logbook is open, when a text is too long
-// to be stored, and when the existing file is read-only.
+// removed and Zmeneno stays set. Fails when no logbook is open, when EncodeLogbook
+// fails, and when the existing file is read-only.
 OpResult SaveLogbook(const std::string& path, TLogbook& logbook, const SaveOptions& options = {});
 
 }  // namespace zirdan

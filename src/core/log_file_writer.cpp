@@ -11,6 +11,8 @@ namespace {
 
 // Encoded bytes are handed on in pieces of about this size.
 constexpr std::size_t kPieceSize = 256 * 1024;
+// The longest record: 52 bytes of numbers and length bytes, five texts, a full profile.
+constexpr std::size_t kLargestRecord = 52 + 5 * kMaxStoredText + kGrafSize;
 // The activities that the compatible activity format writes as names: bits 12..15.
 constexpr unsigned kFirstCompatibleActivity = 12;
 constexpr uint16_t kCompatibleActivityMask = 0xF000;
@@ -123,11 +125,18 @@ using PieceSink = std::function<OpResult(std::string_view)>;
 // the sink refuses and returns its failure.
 OpResult EncodeInPieces(const TLogbook& logbook, const SaveOptions& options,
                         const PieceSink& sink) {
-  const TCategoryTables builtIn = options.Tables ? TCategoryTables{} : TCategoryTables::BuiltIn();
-  const TCategoryTables& tables = options.Tables ? *options.Tables : builtIn;
+  // The reader refuses a file without dives; never write one.
+  if (logbook.PocetPonoru() == 0)
+    return OpResult::Failure(WriteError("the logbook holds no dives"));
+  const TCategoryTables* tables = options.Tables;
+  TCategoryTables builtIn;
+  if (options.KompatibilniAktivity && !tables) {
+    builtIn = TCategoryTables::BuiltIn();
+    tables = &builtIn;
+  }
 
   std::string piece;
-  piece.reserve(kPieceSize + 2 * 1024 + 5 * 256 + 64);
+  piece.reserve(kPieceSize + kLargestRecord);
   EncodeHeader(logbook, piece);
   std::string compatible;
   OpResult result = OpResult::Success();
@@ -135,7 +144,7 @@ OpResult EncodeInPieces(const TLogbook& logbook, const SaveOptions& options,
     if (!result) return;
     std::string_view jiny = dive.Jiny;
     if (options.KompatibilniAktivity && (dive.TypAktivity & kCompatibleActivityMask)) {
-      compatible = CompatibleActivityText(dive.TypAktivity, tables);
+      compatible = CompatibleActivityText(dive.TypAktivity, *tables);
       jiny = compatible;
     }
     result = EncodeDive(dive, jiny, piece);

@@ -132,6 +132,17 @@ TEST(LogFileSave, WithNoLogbookOpenFailsAndWritesNothing) {
   EXPECT_TRUE(NamesIn(folder.Path()).empty());
 }
 
+TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
+  SaveOverOldFile s;
+  TLogbook empty;
+  empty.Nacteno = empty.Zmeneno = true;
+  const OpResult r = SaveLogbook(s.path, empty);
+  EXPECT_TRUE(IsWriteError(r));
+  EXPECT_NE(r.message.find("no dives"), std::string::npos) << r.message;
+  EXPECT_TRUE(empty.Zmeneno);
+  s.ExpectOldFileUntouched();
+}
+
 TEST(LogFileSave, ToAnUnwritableFolderFailsAndKeepsTheOldFile) {
   SaveOverOldFile s;
   fs::permissions(s.folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |

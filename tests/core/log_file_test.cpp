@@ -485,6 +485,15 @@ TEST(LogFileReaderTest, SeekReturnsToARecordOutsideTheBufferedPartOfAFile) {
   EXPECT_FALSE(reader.Seek(bytes.size() + 1));
 }
 
+TEST(LogFileReaderTest, NoBytesAtAllIsAShortHeader) {
+  LogFileReader reader;
+  reader.OpenMemory(nullptr, 0);
+  LogFileHeader header;
+  EXPECT_FALSE(reader.ReadHeader(header));
+  EXPECT_EQ(reader.Error(), "the file ends at byte 0, inside the 12-byte header");
+  EXPECT_EQ(reader.Position(), 0u);
+}
+
 TEST(LogFileReaderTest, ClearsTheProfileBytesLeftByAnEarlierRecord) {
   TLogbook lb;
   lb.Append(SampleDive(1, 2002));
