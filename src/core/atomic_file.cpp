@@ -68,9 +68,10 @@ bool AtomicFileWriter::Fail(const std::string& what, const std::string& reason) 
 void AtomicFileWriter::Discard() {
   if (m_file) std::fclose(m_file);
   m_file = nullptr;
-  if (!m_committed && !m_temporary.empty()) {
+  if (m_created && !m_committed) {
     std::error_code ignored;
     fs::remove(m_temporary, ignored);
+    m_created = false;
   }
 }
 
@@ -87,6 +88,7 @@ bool AtomicFileWriter::Open() {
   errno = 0;
   m_file = std::fopen(m_temporary.c_str(), "wb");
   if (!m_file) return Fail("cannot create " + m_temporary, ErrnoText());
+  m_created = true;
   std::setvbuf(m_file, nullptr, _IONBF, 0);  // callers write large pieces
   // The new file keeps who may read it (a private logbook stays private).
   if (replacing) fs::permissions(m_temporary, fs::status(m_path, ec).permissions(), ec);

@@ -38,6 +38,7 @@ class AtomicFileWriter {
   std::string m_path;  // the file replaced (a symbolic link is followed to its target)
   std::string m_temporary;
   std::FILE* m_file = nullptr;
+  bool m_created = false;  // the temporary file is ours to remove
   bool m_committed = false;
   std::string m_error;
 };

@@ -143,6 +143,16 @@ TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
   s.ExpectOldFileUntouched();
 }
 
+TEST(LogFileSave, FailsWithoutTouchingAFolderWhereTheTemporaryFileWouldGo) {
+  SaveOverOldFile s;
+  fs::create_directory(s.path + ".tmp");
+  const OpResult r = SaveLogbook(s.path, s.changed);
+  EXPECT_TRUE(IsWriteError(r));
+  EXPECT_NE(r.message.find("cannot create " + s.path + ".tmp"), std::string::npos) << r.message;
+  EXPECT_TRUE(fs::is_directory(s.path + ".tmp"));
+  EXPECT_EQ(ReadFileBytes(s.path), s.oldBytes);
+}
+
 TEST(LogFileSave, ToAnUnwritableFolderFailsAndKeepsTheOldFile) {
   SaveOverOldFile s;
   fs::permissions(s.folder.Path(), fs::perms::owner_read | fs::perms::owner_exec |
