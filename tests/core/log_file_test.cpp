@@ -185,15 +185,6 @@ TEST(LogFileLayout, TheWriterProducesTheKnownFile) {
   EXPECT_EQ(Encode(lb), KnownFile());
 }
 
-TEST(LogFileLayout, ARecordTakes52BytesPlusItsTextsAndProfile) {
-  TLogbook lb;
-  lb.Append(KnownDive());
-  const ponor& d = KnownDive();
-  const std::size_t texts =
-      d.Lokalita.size() + d.Misto.size() + d.Jiny.size() + d.Partner.size() + d.Poznamka.size();
-  EXPECT_EQ(Encode(lb).size(), kLogHeaderSize + 52 + texts + 5 + 1);
-}
-
 // ---- Round trips ----------------------------------------------------------------------
 
 // Dives at the edges of what a record holds.
