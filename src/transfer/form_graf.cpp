@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "core/profile.h"
 #include "core/win1250.h"
@@ -59,7 +60,8 @@ WindowGeometry TFormGraf::Geometry() const {
 
 void TFormGraf::SetGeometry(const WindowGeometry& geometry) {
   move(geometry.Left, geometry.Top);
-  resize(geometry.Width, geometry.Height);
+  // A damaged stored size must not leave a window too small to see.
+  resize(std::max(geometry.Width, minimumWidth()), std::max(geometry.Height, minimumHeight()));
 }
 
 QtProfileView* TFormGraf::PaintBox() const {

@@ -12,18 +12,13 @@
 #include "env/language_load.h"
 #include "env/translation_file.h"
 #include "support/dive_builders.h"
+#include "support/qt_application.h"
 #include "transfer/qt_profile_view.h"
 
 namespace zirdan {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "form_graf_gui_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
+const bool kApplication = testing::UseQtApplication<QApplication>();
 
 // A 40-minute dive to 25 m with every kind of warning somewhere along it.
 ponor SampleDive() {
@@ -73,7 +68,6 @@ int CountPixels(const QImage& image, QRgb colour) {
 class FormGrafTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     m_form = std::make_unique<TFormGraf>(m_messages);
     m_form->SetDecimalSeparator(',');
   }
@@ -172,7 +166,6 @@ TEST_F(FormGrafTest, WithoutALogbookNothingIsDrawn) {
 }
 
 TEST(QtProfileView, DrawsTheSmallGraphAndReportsDoubleClicks) {
-  App();
   const ponor dive = SampleDive();
   QtProfileView view;
   view.resize(240, 90);

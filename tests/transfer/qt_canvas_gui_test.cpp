@@ -8,22 +8,17 @@
 #include <algorithm>
 #include <functional>
 
+#include "support/qt_application.h"
+
 namespace zirdan {
 namespace {
 
-QGuiApplication& App() {
-  static int argc = 1;
-  static char name[] = "qt_canvas_gui_test";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-  return app;
-}
+const bool kApplication = testing::UseQtApplication<QGuiApplication>();
 
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
 // Draws on a white 200 x 100 image through a canvas with the given mapping.
 QImage Render(const CanvasMapping& mapping, const std::function<void(Canvas&)>& draw) {
-  App();
   QImage image(200, 100, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -73,7 +68,6 @@ TEST(QtCanvas, PixelUnitsDrawWhereTheyAreGiven) {
 }
 
 TEST(QtCanvas, ClearFillsTheAreaWhite) {
-  App();
   QImage image(200, 100, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter painter(&image);
