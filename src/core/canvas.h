@@ -22,7 +22,8 @@ inline constexpr Color kWhite{255, 255, 255};
 // A solid line pen. Lines, frames and texts are drawn in its colour.
 struct Pen {
   Color Colour;
-  int Width = 1;  // in the drawing's units, at least 1
+  int Width = 1;  // at least 1; in the drawing's units, or in device pixels where a
+                  // screen drawing says so (the profile graphs)
   bool operator==(const Pen&) const = default;
 };
 

@@ -28,7 +28,8 @@ constexpr int kGridRight = 899;
 constexpr int kTimeGridBottom = 604;
 constexpr int kTimeLabelD = 615;
 
-// (rows of the track of each warning flag; flags 0..3 are the "line" flags)
+// The track of each warning flag, by flag. Flags 0..3 are the "line" flags: their tracks
+// share the profile's pen, which is red whenever one of them is drawn.
 struct Track {
   int d;        // depth of the track's row below O
   bool ownPen;  // drawn in its own pen rather than the profile's
