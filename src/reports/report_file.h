@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/encoding.h"
@@ -10,10 +9,8 @@
 
 namespace zirdan {
 
-// Writes `bytes` as the whole file at `path`: into a temporary file beside it, then renamed
-// over the target, so the target is either the complete new file or left as it was. On
-// failure the message says what failed.
-OpResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+// Both write through a temporary file renamed over the target, so the target is either the
+// complete new file or left as it was; on failure the message says what failed.
 
 // Saves the lines of the statistics or the overview as the report windows do: each line as
 // held (Windows-1250, no conversion) followed by CR LF.
