@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string_view>
+#include <utility>
 
 #include "core/dos_code_pages.h"
 
@@ -161,7 +163,9 @@ void ConvertInPlace(std::string& text, const Table& table) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    const auto lower = [](char c) {
+      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
