@@ -2,6 +2,7 @@
 #include "cli/cli_language.h"
 #include "cli/cli_reports.h"
 #include "core/encoding.h"
+#include "env/translation_file.h"
 #include "reports/dive_text.h"
 #include "reports/report_file.h"
 
@@ -34,8 +35,9 @@ int RunDive(const CommandArgs& arguments) {
   if (!dive) return UsageError("the logbook has no dive number " + std::to_string(*number));
 
   const CodecContext codec{language->Tables, logbook.VychoziFormatGrafu, LocaleDecimalSeparator()};
-  const std::vector<DiveTextLine> lines =
-      BuildDiveText(*dive, codec, language->Messages, FieldLabelCaptions::DesignTime());
+  const std::vector<DiveTextLine> lines = BuildDiveText(
+      *dive, codec, language->Messages,
+      FieldLabelCaptions::Translated(TTranslationFile::Load(language->FilePath), language->Number));
   if (output) {
     if (OpResult written = WriteDiveTextFile(*output, lines, encoding); !written)
       return FileError(*output, written.message);

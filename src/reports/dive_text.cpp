@@ -5,7 +5,6 @@
 
 #include "core/ponor_txt.h"
 #include "core/profile.h"
-#include "core/win1250.h"
 #include "reports/report_text.h"
 
 namespace zirdan {
@@ -31,33 +30,6 @@ std::string SampleLine(int seconds, int64_t centimetres, char decimalSeparator) 
 }
 
 }  // namespace
-
-FieldLabelCaptions FieldLabelCaptions::DesignTime() {
-  static constexpr std::array<const char*, 21> kUtf8 = {"",
-                                                        "Datum",
-                                                        "Čas",
-                                                        "Lokalita",
-                                                        "Místo",
-                                                        "Nadmořská výška",
-                                                        "Povrchový interval",
-                                                        "Počasí",
-                                                        "Teplota vz. [°C]",
-                                                        "Typ obleku",
-                                                        "Objem lahve [l]",
-                                                        "Max. hloubka [m]",
-                                                        "Délka ponoru",
-                                                        "Teplota vody [°C]",
-                                                        "Spotřeba vz. [bar]",
-                                                        "Typ ponoru",
-                                                        "Typ aktivity",
-                                                        "Partner",
-                                                        "Chyby při ponoru",
-                                                        "Poznámka",
-                                                        "Jiná"};
-  FieldLabelCaptions captions;
-  for (std::size_t i = 0; i < kUtf8.size(); ++i) captions.Label[i] = Utf8ToWin1250(kUtf8[i]);
-  return captions;
-}
 
 std::vector<DiveTextLine> BuildDiveText(const ponor& dive, const CodecContext& codec,
                                         const TMessageTable& messages,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -8,17 +7,9 @@
 #include "core/field_codec.h"
 #include "core/ponor.h"
 #include "env/message_table.h"
+#include "reports/field_labels.h"
 
 namespace zirdan {
-
-// The captions of the main window's field labels Label1 .. Label20 as the window shows
-// them (Windows-1250, units in brackets included). Entry 0 is unused.
-struct FieldLabelCaptions {
-  std::array<std::string, 21> Label;
-
-  // The Czech captions the main window is designed with.
-  static FieldLabelCaptions DesignTime();
-};
 
 // One line of the text output of a dive.
 struct DiveTextLine {
