@@ -37,7 +37,7 @@ class OverviewTest : public ::testing::Test {
     d.Cas = 14 * 60 + 5;
     d.Lokalita = "Brno";
     d.Misto = "Jez";
-    testing::SetProfile(d, {64, 64, 64});
+    testing::SetProfile(d, {1000, 1000, 1000});
     return d;
   }
 

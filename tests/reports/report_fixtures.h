@@ -14,6 +14,7 @@
 #include "core/win1250.h"
 #include "env/message_table.h"
 #include "reports/report_source.h"
+#include "support/dive_builders.h"
 
 namespace zirdan::testing {
 
@@ -65,20 +66,11 @@ inline ponor Dive(uint16_t cislo, int32_t datum, int16_t hloubka, int16_t delkaP
   return d;
 }
 
-// Gives the dive a basic-format profile (22 header bytes) with these raw sample depths
-// (one raw step is 15.625 cm): three 2-byte samples and one filler byte per minute.
-inline void SetProfile(ponor& dive, std::initializer_list<int> rawDepths) {
-  std::size_t at = 22;
-  int inMinute = 0;
-  for (int raw : rawDepths) {
-    dive.Graf[at++] = static_cast<uint8_t>(raw >> 2);
-    dive.Graf[at++] = static_cast<uint8_t>((raw & 3) << 6);
-    if (++inMinute == 3) {
-      inMinute = 0;
-      ++at;
-    }
-  }
-  dive.GrafPocet = static_cast<uint16_t>(at);
+// Gives the dive a basic-format profile (22 header bytes) with samples at these depths.
+inline void SetProfile(ponor& dive, std::initializer_list<int32_t> depthsCm) {
+  std::vector<test::SampleSpec> samples;
+  for (int32_t cm : depthsCm) samples.push_back({cm, {}});
+  test::SetProfile(dive, kFormatBasic, samples);
 }
 
 inline TLogbook Logbook(std::initializer_list<ponor> dives) {

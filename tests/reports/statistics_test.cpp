@@ -79,9 +79,9 @@ TEST_F(StatisticsTest, SectionOfEveryDiveCountsEachCategory) {
   ponor c = Dive(3, DayNumber(20, 6, 2003), 1000, 1);  // a Friday, with a 1-minute profile
   c.PovrchovyInterval = 30;
   c.TypPonoru = (1 << 2) | (1 << 7);
-  c.Lahev = 1500;                        // 15 l
-  c.SpotrebaVzduchu = 15000;             // 150 bar
-  testing::SetProfile(c, {64, 64, 64});  // three samples at 10.00 m
+  c.Lahev = 1500;             // 15 l
+  c.SpotrebaVzduchu = 15000;  // 150 bar
+  testing::SetProfile(c, {1000, 1000, 1000});
 
   const std::vector<std::string> section1 = Section(Build(testing::Logbook({a, b, c})), "StrStat1");
   EXPECT_EQ(Joined(section1), W(R"(StrStat1|
