@@ -40,12 +40,6 @@ uint16_t FlagBits(const std::array<bool, 16>& flags) {
   return bits;
 }
 
-// A measure the codec could not compute (not finite) is left out of every sum.
-Measure Finite(Measure m) {
-  if (!std::isfinite(m.value)) return {};
-  return m;
-}
-
 std::vector<DiveFacts> CollectFacts(const ReportSource& source) {
   std::vector<DiveFacts> facts;
   facts.reserve(source.Logbook.PocetPonoru());
@@ -61,8 +55,8 @@ std::vector<DiveFacts> CollectFacts(const ReportSource& source) {
     f.types = FlagBits(view.TypPonoruPriznaky);
     f.activities = FlagBits(view.TypAktivityPriznaky);
     f.weekday = DayOfWeekOfDateText(view.Datum);
-    f.consumption = Finite(ConsumptionRate(dive, view));
-    f.fullness = Finite(Fullness(dive, view));
+    f.consumption = ConsumptionRate(dive, view);
+    f.fullness = Fullness(dive, view);
     f.groupKey = LeftAlign(view.Lokalita, 20) + " " + LeftAlign(view.Misto, 20);
     facts.push_back(std::move(f));
   });
