@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <unordered_map>
 
 #include "core/profile.h"
 #include "reports/text_collation.h"
@@ -26,7 +27,6 @@ struct DiveFacts {
   int weekday = 0;          // 0 Monday .. 6 Sunday
   Measure consumption;      // litres per minute
   Measure fullness;         // percent
-  std::string groupKey;     // locality and site, 20 characters each, one space between
 };
 
 bool DepthFilledIn(int depth) {
@@ -38,29 +38,6 @@ uint16_t FlagBits(const std::array<bool, 16>& flags) {
   for (int i = 0; i < 16; ++i)
     if (flags[i]) bits = static_cast<uint16_t>(bits | (1u << i));
   return bits;
-}
-
-std::vector<DiveFacts> CollectFacts(const ReportSource& source) {
-  std::vector<DiveFacts> facts;
-  facts.reserve(source.Logbook.PocetPonoru());
-  const CodecContext codec = source.Codec();
-  ponorTxt view;
-  source.Logbook.ForEach([&](const pam& dive) {
-    RecordToView(dive, view, codec);
-    DiveFacts f;
-    f.timed = dive.DelkaPonoru != kEmptyValue;
-    f.minutes = f.timed ? dive.DelkaPonoru : 0;
-    f.depth = dive.Hloubka;
-    f.repeated = dive.PovrchovyInterval != kEmptyValue;
-    f.types = FlagBits(view.TypPonoruPriznaky);
-    f.activities = FlagBits(view.TypAktivityPriznaky);
-    f.weekday = DayOfWeekOfDateText(view.Datum);
-    f.consumption = ConsumptionRate(dive, view);
-    f.fullness = Fullness(dive, view);
-    f.groupKey = LeftAlign(view.Lokalita, 20) + " " + LeftAlign(view.Misto, 20);
-    facts.push_back(std::move(f));
-  });
-  return facts;
 }
 
 // A number of dives and the sum of their dive times.
@@ -83,6 +60,67 @@ struct Mean {
   }
   double Value() const { return count ? sum / static_cast<double>(count) : 0.0; }
 };
+
+// The figures of the dives that share one locality and site.
+struct GroupTotals {
+  std::string key;  // locality and site, 20 characters each, one space between
+  int64_t dives = 0;
+  int64_t minutes = 0;
+  int64_t timed = 0;  // dives with a dive time: the divisor of the mean dive time
+  int deepest = 0;    // centimetres; dives without a maximum depth are left out
+  Mean depth;         // centimetres, likewise
+  Mean consumption;   // every dive, with the rate whatever its profile flag
+
+  void Add(const DiveFacts& f) {
+    ++dives;
+    minutes += f.minutes;
+    if (f.timed) ++timed;
+    if (DepthFilledIn(f.depth)) {
+      deepest = std::max(deepest, f.depth);
+      depth.Add(f.depth);
+    }
+    consumption.Add(f.consumption.value);
+  }
+};
+
+// Everything the sections need, gathered in one pass that decodes each dive once.
+struct Collected {
+  std::vector<DiveFacts> dives;     // in list order
+  std::vector<GroupTotals> groups;  // in order of first appearance
+};
+
+Collected Collect(const ReportSource& source) {
+  Collected c;
+  c.dives.reserve(source.Logbook.PocetPonoru());
+  std::unordered_map<std::string, std::size_t> groupOf;
+  const CodecContext codec = source.Codec();
+  ponorTxt view;
+  std::string key;
+  source.Logbook.ForEach([&](const pam& dive) {
+    RecordToView(dive, view, codec);
+    DiveFacts f;
+    f.timed = dive.DelkaPonoru != kEmptyValue;
+    f.minutes = f.timed ? dive.DelkaPonoru : 0;
+    f.depth = dive.Hloubka;
+    f.repeated = dive.PovrchovyInterval != kEmptyValue;
+    f.types = FlagBits(view.TypPonoruPriznaky);
+    f.activities = FlagBits(view.TypAktivityPriznaky);
+    f.weekday = DayOfWeekOfDateText(view.Datum);
+    f.consumption = ConsumptionRate(dive, view);
+    f.fullness = Fullness(dive, view);
+    key = LeftAlign(view.Lokalita, 20);
+    key += ' ';
+    key += LeftAlign(view.Misto, 20);
+    const auto [at, added] = groupOf.try_emplace(key, c.groups.size());
+    if (added) {
+      c.groups.emplace_back();
+      c.groups.back().key = key;
+    }
+    c.groups[at->second].Add(f);
+    c.dives.push_back(f);
+  });
+  return c;
+}
 
 // The accumulators of one of sections 1 to 6.
 struct SectionTotals {
@@ -175,64 +213,44 @@ class StatisticsWriter {
     Line(kBlankLine);
   }
 
-  void LocalitiesAndSites(const std::vector<DiveFacts>& facts) {
+  void LocalitiesAndSites(const std::vector<GroupTotals>& groups) {
     Line(kBlankLine);
     Line(m_messages.Text("StrStat8"));
     Line(kBlankLine);
-    std::vector<const DiveFacts*> order(facts.size());
-    std::transform(facts.begin(), facts.end(), order.begin(),
-                   [](const DiveFacts& f) { return &f; });
-    std::stable_sort(order.begin(), order.end(), [](const DiveFacts* a, const DiveFacts* b) {
-      return CollateText(a->groupKey, b->groupKey) < 0;
+    std::vector<const GroupTotals*> order(groups.size());
+    std::transform(groups.begin(), groups.end(), order.begin(),
+                   [](const GroupTotals& g) { return &g; });
+    // Keys are distinct, and only equal keys collate equal: the order is total.
+    std::sort(order.begin(), order.end(), [](const GroupTotals* a, const GroupTotals* b) {
+      return CollateText(a->key, b->key) < 0;
     });
     const std::string* lastLocality = nullptr;
-    for (std::size_t begin = 0; begin < order.size();) {
-      std::size_t end = begin + 1;
-      while (end < order.size() && order[end]->groupKey == order[begin]->groupKey) ++end;
-      const std::string& key = order[begin]->groupKey;
+    for (const GroupTotals* g : order) {
       Line(kBlankLine);
-      if (!lastLocality || lastLocality->compare(0, 20, key, 0, 20) != 0) {
-        Line("   " + key.substr(0, 20));
-        lastLocality = &key;
+      if (!lastLocality || lastLocality->compare(0, 20, g->key, 0, 20) != 0) {
+        Line("   " + g->key.substr(0, 20));
+        lastLocality = &g->key;
       }
-      Line("       " + key.substr(21, 20));
-      Group(order.begin() + static_cast<std::ptrdiff_t>(begin),
-            order.begin() + static_cast<std::ptrdiff_t>(end));
-      begin = end;
+      Line("       " + g->key.substr(21, 20));
+      Group(*g);
     }
   }
 
  private:
-  using FactsIt = std::vector<const DiveFacts*>::const_iterator;
-
-  void Group(FactsIt begin, FactsIt end) {
-    int64_t dives = 0, minutes = 0, timed = 0;
-    int deepest = 0;
-    Mean depth, consumption;
-    for (FactsIt it = begin; it != end; ++it) {
-      const DiveFacts& f = **it;
-      ++dives;
-      minutes += f.minutes;
-      if (f.timed) ++timed;
-      if (DepthFilledIn(f.depth)) {
-        deepest = std::max(deepest, f.depth);
-        depth.Add(f.depth);
-      }
-      consumption.Add(f.consumption.value);
-    }
+  void Group(const GroupTotals& g) {
     const double meanMinutes =
-        timed ? static_cast<double>(minutes) / static_cast<double>(timed) : 0;
+        g.timed ? static_cast<double>(g.minutes) / static_cast<double>(g.timed) : 0;
     const double meanHours = std::trunc(meanMinutes / 60);
-    Line(GroupLabel("StrPocetPon") + RightAlign(std::to_string(dives), 6));
+    Line(GroupLabel("StrPocetPon") + RightAlign(std::to_string(g.dives), 6));
     Line(GroupLabel("StrCelDelka") +
-         HoursMinutesText(minutes / 60, minutes % 60, m_messages, 3, ""));
+         HoursMinutesText(g.minutes / 60, g.minutes % 60, m_messages, 3, ""));
     Line(GroupLabel("StrPrumDelka") +
          HoursMinutesText(static_cast<int64_t>(meanHours),
                           static_cast<int64_t>(std::trunc(meanMinutes - meanHours * 60)),
                           m_messages, 3, ""));
-    Line(GroupLabel("StrCelHloubka") + Number(deepest / 100.0) + " m");
-    Line(GroupLabel("StrPrumHloubka") + Number(depth.Value() / 100) + " m");
-    Line(GroupLabel("StrPrumSpotreba") + Number(consumption.Value()) + " " +
+    Line(GroupLabel("StrCelHloubka") + Number(g.deepest / 100.0) + " m");
+    Line(GroupLabel("StrPrumHloubka") + Number(g.depth.Value() / 100) + " m");
+    Line(GroupLabel("StrPrumSpotreba") + Number(g.consumption.Value()) + " " +
          m_messages.Text("StrSpotreba2"));
   }
 
@@ -293,7 +311,7 @@ int DayOfWeekOfDateText(std::string_view datum) {
 
 std::vector<std::string> BuildStatisticsText(const ReportSource& source,
                                              const StatisticsSettings& settings) {
-  const std::vector<DiveFacts> facts = CollectFacts(source);
+  const Collected collected = Collect(source);
   std::vector<std::string> lines = TitleLines(source.Messages, source.LogbookPath, source.Today);
   StatisticsWriter writer(source, lines);
 
@@ -310,12 +328,12 @@ std::vector<std::string> BuildStatisticsText(const ReportSource& source,
   }};
   for (const SectionRule& rule : sections) {
     SectionTotals totals;
-    for (const DiveFacts& f : facts)
+    for (const DiveFacts& f : collected.dives)
       if (rule.takesIn(f)) AddToSection(totals, f);
     writer.Section(rule.heading, totals, rule.types);
   }
-  writer.RunningSubtotals(facts, settings.PocetPonoruProSoucet);
-  writer.LocalitiesAndSites(facts);
+  writer.RunningSubtotals(collected.dives, settings.PocetPonoruProSoucet);
+  writer.LocalitiesAndSites(collected.groups);
   return lines;
 }
 
