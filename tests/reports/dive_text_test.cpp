@@ -176,16 +176,5 @@ TEST_F(DiveTextTest, AsciiFileReducesLettersAndKeepsSampleLines) {
   }
 }
 
-TEST_F(DiveTextTest, KamenickyFileUsesTheCzechDosLetters) {
-  const std::string bytes = DiveTextFileBytes(Build(Completed()), Encoding::Kamenicky);
-  EXPECT_NE(bytes.find("\r\n\x80"
-                       "as                  14:05\r\n"),
-            std::string::npos);
-  EXPECT_NE(bytes.find("\r\nM\xA1sto                Rovinj\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("\r\nPozn\xA0mka             Kr\xA0sn\xA0 viditelnost\r\n\r\n"),
-            std::string::npos);
-  EXPECT_EQ(bytes.substr(bytes.size() - 4), "\r\n\r\n");  // the empty line 22 is the last
-}
-
 }  // namespace
 }  // namespace zirdan

@@ -1,10 +1,8 @@
-// The text conventions shared by the reports: alignment, numbers, times and the title.
+// The text conventions shared by the reports: alignment and numbers.
 
 #include "reports/report_text.h"
 
 #include <gtest/gtest.h>
-
-#include "reports/report_fixtures.h"
 
 namespace zirdan {
 namespace {
@@ -41,26 +39,6 @@ TEST(FixedTextTest, TwoDecimalsWithTheGivenSeparator) {
   EXPECT_EQ(FixedText(0.004, 2, '.'), "0.00");
   EXPECT_EQ(FixedText(-0.0, 2, '.'), "0.00");
   EXPECT_EQ(FixedText(1e30, 2, '.'), "1000000000000000019884624838656.00");  // never cut
-}
-
-TEST(HoursMinutesTest, HoursInSixColumnsAndMinutesInTheirWidth) {
-  const TMessageTable messages = testing::KeyNamedMessages();
-  EXPECT_EQ(MinutesAsHoursText(76, messages), "     1 h 16 min");
-  EXPECT_EQ(MinutesAsHoursText(5, messages), "     0 h  5 min");
-  EXPECT_EQ(MinutesAsHoursText(59999999, messages), "999999 h 59 min");
-  EXPECT_EQ(HoursMinutesText(2, 7, messages, 3, ""), "     2 h  7 min");
-}
-
-TEST(TitleLinesTest, UnderlineIsAsLongAsTheFirstLine) {
-  const TMessageTable messages = testing::KeyNamedMessages();
-  const std::vector<std::string> lines =
-      TitleLines(messages, testing::W("/home/potápěč/Deník.LOG"), ReportDate{7, 11, 2025});
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0], testing::W("StrDenik /home/potápěč/Deník.LOG"));
-  EXPECT_EQ(lines[1], std::string(lines[0].size(), '-'));
-  EXPECT_EQ(lines[2], " ");
-  EXPECT_EQ(lines[3], "StrKeDni 07.11.2025");
-  EXPECT_EQ(lines[4], " ");
 }
 
 }  // namespace

@@ -257,20 +257,6 @@ TEST_F(StatisticsTest, LabelsLongerThanTheColumnAreCut) {
   EXPECT_EQ(section1[2], "A label that is far longer tha    1(100 %) ...      0 h 10 min");
 }
 
-TEST_F(StatisticsTest, WeekdayTalliesAddUpToTheSection) {
-  std::vector<ponor> dives;
-  for (int day = 1; day <= 10; ++day) dives.push_back(Dive(day, DayNumber(day, 1, 1980), 500, 10));
-  TLogbook logbook;
-  for (const ponor& d : dives) logbook.Append(d);
-  const std::vector<std::string> section1 = Section(Build(logbook), "StrStat1");
-  // 1 January 1980 was a Tuesday: Tuesday to Thursday get two dives, the rest one.
-  const std::vector<int> expected = {1, 2, 2, 2, 1, 1, 1};
-  const std::vector<std::string> days = {"StrPondeli", "StrUtery",  "StrStreda", "StrCtvrtek",
-                                         "StrPatek",   "StrSobota", "StrNedele"};
-  for (std::size_t d = 0; d < days.size(); ++d)
-    EXPECT_EQ(Count(section1, "StrDenVT " + days[d]), expected[d]) << days[d];
-}
-
 struct WeekdayRow {
   const char* datum;
   int weekday;  // 0 Monday .. 6 Sunday
