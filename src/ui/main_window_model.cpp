@@ -1,6 +1,7 @@
 #include "ui/main_window_model.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 
 #include "core/profile.h"
@@ -168,6 +169,7 @@ void MainWindowModel::NewLogbook() {
 }
 
 void MainWindowModel::RebuildDiveList() {
+  m_currentIndex = -1;  // positions may have moved
   m_logbook.Renumber();
   Select(0);
 }
@@ -212,6 +214,25 @@ std::string& MainWindowModel::ViewText(TextField field) {
   return v.Poznamka;
 }
 
+pam* MainWindowModel::DiveAt(int index) const {
+  // Walk from the nearest known place: the first dive, the last, or the dive shown now
+  // (stepping through the list moves one place from there).
+  const int count = static_cast<int>(m_logbook.PocetPonoru());
+  pam* from = m_logbook.Prvni();
+  int distance = index;  // forward from the first dive
+  if (count - index < distance) {
+    from = m_logbook.Prvni();
+    distance = index - count;  // backward from the first dive, round the circle
+  }
+  if (m_current && m_currentIndex >= 0 && std::abs(index - m_currentIndex) < std::abs(distance)) {
+    from = m_current;
+    distance = index - m_currentIndex;
+  }
+  for (; distance > 0; --distance) from = from->Dalsi;
+  for (; distance < 0; ++distance) from = from->Predchozi;
+  return from;
+}
+
 void MainWindowModel::StoreViewIntoCurrentDive() {
   if (!m_current) return;
   // Start from the dive itself so that what the view does not carry (the last two
@@ -232,16 +253,9 @@ void MainWindowModel::StoreEditedDive() {
 
 void MainWindowModel::ShowCurrentDive() {
   if (!m_logbook.Nacteno || m_logbook.PocetPonoru() == 0) return;
-  // The dive at the selected position; walk from the nearer end of the circle.
-  const int count = static_cast<int>(m_logbook.PocetPonoru());
   Select(m_selected);
-  pam* dive = m_logbook.Prvni();
-  if (m_selected <= count / 2) {
-    for (int i = 0; i < m_selected; ++i) dive = dive->Dalsi;
-  } else {
-    for (int i = count; i > m_selected; --i) dive = dive->Predchozi;
-  }
-  m_current = dive;
+  m_current = DiveAt(m_selected);
+  m_currentIndex = m_selected;
 
   m_displayReady = false;
   RecordToView(*m_current, *m_view, Context());

@@ -133,6 +133,7 @@ class MainWindowModel {
 
  private:
   CodecContext Context() const;
+  pam* DiveAt(int index) const;
   void FillDisplay();
   void ApplyProfileDurationRule();
   std::string& ViewText(TextField field);
@@ -150,6 +151,7 @@ class MainWindowModel {
   DiveDisplay m_display;
   std::array<std::string, kTextFieldCount> m_fieldTexts;  // what the fields hold now
   int m_selected = -1;
+  int m_currentIndex = -1;  // position of m_current, -1 when not known
   bool m_controlsEnabled = false;
   bool m_displayReady = false;
   bool m_fieldsEdited = false;
