@@ -15,6 +15,15 @@ using testing::RunTool;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
+// Dive objects in the JSON output: each holds the record tag once.
+int DivesIn(const std::string& json) {
+  int count = 0;
+  for (std::size_t at = json.find("\"Znacka\":160"); at != std::string::npos;
+       at = json.find("\"Znacka\":160", at + 1))
+    ++count;
+  return count;
+}
+
 int Lines(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
@@ -109,6 +118,7 @@ TEST_F(DecodeCommand, PrintsTheDivesAsAJsonArray) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   ASSERT_FALSE(run.out.empty());
   EXPECT_EQ(run.out.front(), '[');
+  EXPECT_EQ(DivesIn(run.out), 5);
   EXPECT_TRUE(run.err.empty());
 }
 
@@ -127,6 +137,7 @@ TEST_F(DecodeCommand, WithInfoAddsTheModelAndTheInformationRows) {
   EXPECT_NE(run.out.find("\"serialNumber\":\""), std::string::npos);
   EXPECT_NE(run.out.find("\"battery\":\""), std::string::npos);
   EXPECT_NE(run.out.find("\"dives\":["), std::string::npos);
+  EXPECT_EQ(DivesIn(run.out), 37);
 }
 
 TEST_F(DecodeCommand, RejectsAFrameWithAWrongChecksumSayingWhy) {
@@ -169,7 +180,9 @@ TEST_F(DecodeCommand, RefusesBadUsage) {
 TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   MakeDump(12);
   const std::string log = m_folder.File("new.log");
-  ASSERT_EQ(RunTool({"decode", Dump(), "--merge-into", log}).exitCode, 0);
+  const testing::ToolRun first = RunTool({"decode", Dump(), "--merge-into", log});
+  ASSERT_EQ(first.exitCode, 0) << first.err;
+  EXPECT_EQ(DivesIn(first.out), 12);
   TLogbook logbook;
   ASSERT_TRUE(LoadLogbook(log, logbook).ok);
   ASSERT_EQ(logbook.PocetPonoru(), 12);
@@ -179,10 +192,13 @@ TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   // The same download again adds nothing; with --all it adds every dive once more.
   const testing::ToolRun again = RunTool({"decode", Dump(), "--merge-into", log});
   ASSERT_EQ(again.exitCode, 0) << again.err;
-  EXPECT_EQ(again.out.substr(0, 2), "[]");
+  EXPECT_EQ(DivesIn(again.out), 0);
   ASSERT_TRUE(LoadLogbook(log, logbook).ok);
   EXPECT_EQ(logbook.PocetPonoru(), 12);
-  ASSERT_EQ(RunTool({"decode", Dump(), "--merge-into", log, "--all"}).exitCode, 0);
+  const testing::ToolRun all = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_EQ(DivesIn(all.out), 12);
+  EXPECT_NE(all.out.find("\"Cislo\":24"), std::string::npos);  // numbered in the logbook
   ASSERT_TRUE(LoadLogbook(log, logbook).ok);
   EXPECT_EQ(logbook.PocetPonoru(), 24);
   EXPECT_EQ(logbook.Posledni()->Cislo, 24);
