@@ -120,12 +120,12 @@ int RunDecode(const CommandArgs& arguments) {
   for (std::size_t i = listed.size() - download.Merge.Added; i < listed.size(); ++i)
     dives.push_back(listed[i]);
   const char separator = LocaleDecimalSeparator();
-  const CodecContext context{language->Tables, kFormatBasic, separator};
+  const CodecContext context{language->Tables, logbook.VychoziFormatGrafu, separator};
   std::string out = DivesJsonArray(dives, context);
   if (info) out = InfoJson(download.Image, *language, separator, out);
-  std::fputs(out.c_str(), stdout);
-  if (out.empty() || out.back() != '\n') std::fputc('\n', stdout);
-  return kExitOk;
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fputc('\n', stdout);
+  return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
 }
 
 const bool kRegistered = RegisterCommand(

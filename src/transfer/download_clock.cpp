@@ -1,5 +1,9 @@
 #include "transfer/download_clock.h"
 
+#include <cstdio>
+
+#include "core/field_codec.h"
+
 namespace zirdan {
 namespace {
 
@@ -34,15 +38,6 @@ void CivilFromDays(int64_t days, int64_t& year, int& month, int& day) {
 }
 
 const int64_t kDays1600 = DaysFromCivil(1600, 1, 1);
-
-bool IsLeap(int64_t year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int MonthLength(int64_t year, int month) {
-  static constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeap(year) ? 29 : kLengths[month - 1];
-}
 
 }  // namespace
 
@@ -82,10 +77,10 @@ TCivilTime MomentFrom1600(int64_t seconds, int tenth) {
 }
 
 int32_t LogbookDayNumber(int64_t year, int month, int day) {
-  if (year < 1980 || year > 2067) year = 1980;
-  if (month < 1 || month > 12) month = 1;
-  if (day < 1 || day > MonthLength(year, month)) day = 1;
-  return static_cast<int32_t>(DaysFromCivil(year, month, day) - kDays1600);
+  // Through the text of the date field, so that the same substitutes apply.
+  char text[48];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04lld", day, month, static_cast<long long>(year));
+  return TextToDate(text);
 }
 
 TDiveStart DiveStartFromAge(TDownloadTime downloadTime, int32_t ageHalfSeconds) {

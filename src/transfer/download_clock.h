@@ -29,9 +29,9 @@ int64_t SecondsFrom1600(const TCivilTime& time);
 // The moment `seconds` after 1 January 1600, 00:00:00, with the given tenth.
 TCivilTime MomentFrom1600(int64_t seconds, int tenth);
 
-// The day number (days since 1 January 1600) of a calendar date as a logbook stores it:
-// a year outside 1980..2067 becomes 1980 and a day beyond its month then becomes 1, as
-// when the date is typed into the dive's date field.
+// The day number (days since 1 January 1600) of a calendar date as the dive's date field
+// reads it (TextToDate): a year outside 1980..2067 becomes 1980, and a day beyond its
+// month then becomes 1.
 int32_t LogbookDayNumber(int64_t year, int month, int day);
 
 // Date and start time of a dive.

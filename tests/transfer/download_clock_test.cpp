@@ -82,10 +82,5 @@ INSTANTIATE_TEST_SUITE_P(
                       DayCase{2023, 2, 29, 154529},  // day too large: 1 Feb
                       DayCase{2068, 1, 1, 138792}, DayCase{1979, 3, 1, 138852}));
 
-TEST(SplitDownloadTime, ReadsTheFifteenDigits) {
-  const TCivilTime t = SplitDownloadTime(202306201759304);
-  EXPECT_EQ(t, (TCivilTime{2023, 6, 20, 17, 59, 30, 4}));
-}
-
 }  // namespace
 }  // namespace zirdan

@@ -81,12 +81,6 @@ TEST(DecodeRejects, ProfilesThatDoNotEndAtTheNewestDive) {
   EXPECT_TRUE(decoded.Dives.empty());
 }
 
-TEST(DecodeFaultText, NamesEachFault) {
-  EXPECT_EQ(DecodeFaultText(DecodeFault::Checksum), "the checksum is wrong");
-  EXPECT_NE(DecodeFaultText(DecodeFault::SyncBytes), DecodeFaultText(DecodeFault::NoDives));
-  EXPECT_NE(DecodeFaultText(DecodeFault::RingPosition), DecodeFaultText(DecodeFault::ProfileRing));
-}
-
 TEST(RingWritePosition, UsesElevenBitsOfTheShiftedHighByte) {
   TMemoryImage m{};
   m[image::kRingWrite] = 0x10;
