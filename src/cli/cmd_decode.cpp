@@ -108,7 +108,7 @@ int RunDecode(const CommandArgs& arguments) {
   }
   // Without a logbook to merge into, every dive of the image is new.
   const TDownloadResult download = DecodeAndMerge(dump, logbook, logPath && !all);
-  if (!download.ok())
+  if (!download.Ok())
     return FileError(dumpPath, "image rejected: " + download.Merge.Status.message);
   if (logPath) {
     if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)

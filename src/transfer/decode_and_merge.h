@@ -13,7 +13,7 @@ struct TDownloadResult {
   TDecodedImage Image;
   TMergeResult Merge;  // Status fails with the fault's text when the image was rejected
 
-  bool ok() const { return Merge.Status.ok; }
+  bool Ok() const { return Merge.Status.ok; }
 };
 
 // Decodes a received frame with its DownloadTime and merges its dives into the logbook

@@ -166,7 +166,7 @@ TEST(Merge, ARejectedImageLeavesTheLogbookUntouched) {
   TMemoryImage frame = Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}));
   frame[100] ^= 1;
   const TDownloadResult result = DecodeAndMerge({kDownload, frame}, logbook, true);
-  EXPECT_FALSE(result.ok());
+  EXPECT_FALSE(result.Ok());
   EXPECT_EQ(result.Merge.Status.message, "the checksum is wrong");
   EXPECT_EQ(logbook.PocetPonoru(), 2);
   EXPECT_FALSE(logbook.Zmeneno);
@@ -189,7 +189,7 @@ TEST(DecodeAndMerge, DecodesTheDumpWithItsOwnTimestamp) {
   TLogbook logbook;
   const TDownloadResult result =
       DecodeAndMerge({kDownload, Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}))}, logbook, true);
-  ASSERT_TRUE(result.ok());
+  ASSERT_TRUE(result.Ok());
   EXPECT_EQ(result.Image.Model->Name, "Zirdan Lido / Zirdan Lido Plus");
   EXPECT_EQ(logbook.Prvni()->Datum, 154668);
   EXPECT_EQ(logbook.Prvni()->Cas, 600);
