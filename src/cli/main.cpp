@@ -6,17 +6,12 @@
 
 namespace zirdan::cli {
 
-bool RegisterCommand(const Command& command) {
-  const_cast<std::vector<Command>&>(Commands()).push_back(command);
-  return true;
-}
+namespace {
 
-const std::vector<Command>& Commands() {
+std::vector<Command>& Registry() {
   static std::vector<Command> commands;
   return commands;
 }
-
-namespace {
 
 void PrintToolHelp(std::FILE* out) {
   std::fputs(
@@ -31,6 +26,16 @@ void PrintToolHelp(std::FILE* out) {
 }
 
 }  // namespace
+
+bool RegisterCommand(const Command& command) {
+  Registry().push_back(command);
+  return true;
+}
+
+const std::vector<Command>& Commands() {
+  return Registry();
+}
+
 }  // namespace zirdan::cli
 
 int main(int argc, char** argv) {

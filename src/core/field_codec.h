@@ -25,12 +25,12 @@ void RecordToView(const ponor& dive, ponorTxt& view, const CodecContext& context
 void ViewToRecord(const ponorTxt& view, ponor& dive);
 
 // Text helpers, all independent of regional settings.
-std::string TwoDigit(uint16_t n);                      // 7 -> "07", 123 -> "123"
+std::string TwoDigit(uint16_t n);  // 7 -> "07", 123 -> "123"
 std::string DateToText(int32_t day, const std::array<std::string, 7>& weekdays);
-int32_t TextToDate(std::string_view text);             // unreadable parts fall back
-std::string MinutesToText(uint16_t minutes);           // 32767 -> "", 425 -> "07:05"
-uint16_t TextToMinutes(std::string_view text);         // "" -> 32767
-std::string HundredthsToText(int16_t value);           // 32767 -> "", -125 -> "-1.25"
-int16_t TextToHundredths(std::string_view text);       // unreadable -> 32767
+int32_t TextToDate(std::string_view text);        // unreadable parts fall back
+std::string MinutesToText(uint16_t minutes);      // 32767 -> "", 425 -> "07:05"
+uint16_t TextToMinutes(std::string_view text);    // "" -> 32767
+std::string HundredthsToText(int16_t value);      // 32767 -> "", -125 -> "-1.25"
+int16_t TextToHundredths(std::string_view text);  // unreadable -> 32767
 
 }  // namespace zirdan

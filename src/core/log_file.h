@@ -53,8 +53,8 @@ class LogFileReader {
 OpResult LoadLogbook(const std::string& path, TLogbook& logbook);
 
 struct SaveOptions {
-  bool KompatibilniAktivity = false;          // write activity names 12..15 in place of Jiny
-  const TCategoryTables* Tables = nullptr;    // activity names; built-in names when null
+  bool KompatibilniAktivity = false;        // write activity names 12..15 in place of Jiny
+  const TCategoryTables* Tables = nullptr;  // activity names; built-in names when null
 };
 
 // Writes the logbook to `path` atomically: a temporary file in the same folder, flushed,

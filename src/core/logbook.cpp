@@ -4,9 +4,13 @@
 
 namespace zirdan {
 
-TLogbook::~TLogbook() { Clear(); }
+TLogbook::~TLogbook() {
+  Clear();
+}
 
-TLogbook::TLogbook(TLogbook&& other) noexcept { *this = std::move(other); }
+TLogbook::TLogbook(TLogbook&& other) noexcept {
+  *this = std::move(other);
+}
 
 TLogbook& TLogbook::operator=(TLogbook&& other) noexcept {
   if (this == &other) return *this;
@@ -27,7 +31,9 @@ TLogbook& TLogbook::operator=(TLogbook&& other) noexcept {
   return *this;
 }
 
-pam* TLogbook::Append(const ponor& dive) { return InsertAfter(Posledni(), dive); }
+pam* TLogbook::Append(const ponor& dive) {
+  return InsertAfter(Posledni(), dive);
+}
 
 pam* TLogbook::InsertAfter(pam* after, const ponor& dive) {
   if (Full()) return nullptr;

@@ -62,14 +62,14 @@ class TLogbook {
   // The dive list text of a dive: its number, followed by "•" when it has a profile.
   static std::string SeznamEntry(const ponor& dive);
 
-  bool Nacteno = false;   // a logbook is open
-  bool Zmeneno = false;   // there are unsaved changes
+  bool Nacteno = false;  // a logbook is open
+  bool Zmeneno = false;  // there are unsaved changes
   uint16_t Verze = kLogbookVersion;
   uint32_t CisloPristroje = 0;   // low 24 bits: dive computer identification
   uint32_t RezervaHlavicky = 0;  // reserved, carried from the file read
   uint16_t PrvniCislo = 0;
   uint16_t PosledniCislo = 0;
-  std::vector<std::string> Seznam;       // dive list texts, Windows-1250
+  std::vector<std::string> Seznam;             // dive list texts, Windows-1250
   uint16_t VychoziFormatGrafu = kFormatBasic;  // default profile format from the settings
   uint16_t FormatGrafu = kFormatBasic;         // profile format of the dive last decoded
 

@@ -20,12 +20,12 @@ inline constexpr int32_t kDay1980 = 138792;
 // One dive as stored. Fields are in the order the LOG file stores them; texts hold
 // Windows-1250 bytes. The defaults are those of a dive created empty.
 struct ponor {
-  uint16_t Znacka = kRecordTag;  // record tag, always 160
-  int32_t Datum = kEmptyValue;   // day number, 138792 = 1.1.1980; 32767 in a new dive
-  uint16_t Cas = kEmptyValue;    // start time, minutes after midnight, 32767 = empty
-  std::string Lokalita;          // locality, at most 20 characters
-  std::string Misto;             // dive site, at most 20 characters
-  uint8_t NadmorskaVyska = 0;    // altitude class, index 0..4 of the altitude table
+  uint16_t Znacka = kRecordTag;             // record tag, always 160
+  int32_t Datum = kEmptyValue;              // day number, 138792 = 1.1.1980; 32767 in a new dive
+  uint16_t Cas = kEmptyValue;               // start time, minutes after midnight, 32767 = empty
+  std::string Lokalita;                     // locality, at most 20 characters
+  std::string Misto;                        // dive site, at most 20 characters
+  uint8_t NadmorskaVyska = 0;               // altitude class, index 0..4 of the altitude table
   int16_t PovrchovyInterval = kEmptyValue;  // surface interval, minutes, 32767 = empty
   uint8_t Pocasi = 0;                       // weather, index 0..6 of the weather table
   int16_t TeplotaVzduchu = kEmptyValue;     // air temperature, 1/100 °C, 32767 = empty

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "core/op_result.h"
+
+namespace zirdan {
+
+// Writes a file so that the target is never half-written: the bytes go to a temporary
+// file in the target's folder, which is flushed to disk and renamed over the target only
+// when Commit succeeds. Without a Commit (an error, an early return) the temporary is
+// removed and the target is left as it was.
+class AtomicFileWriter {
+ public:
+  AtomicFileWriter() = default;
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // Creates the temporary file for `target`.
+  OpResult Open(const std::string& target);
+  // Buffered write; a failure is remembered and reported by Commit.
+  void Write(const void* data, std::size_t size);
+  void Write(std::string_view bytes) { Write(bytes.data(), bytes.size()); }
+  // Flushes, syncs and renames over the target. With `keepBackup`, a file already at the
+  // target is kept as target + ".bak" (replacing an older one).
+  OpResult Commit(bool keepBackup = false);
+
+ private:
+  void Discard();
+
+  std::string m_target;
+  std::string m_tempPath;
+  std::FILE* m_file = nullptr;
+  bool m_failed = false;
+  std::string m_error;
+};
+
+// Writes the whole content atomically.
+OpResult WriteFileAtomically(const std::string& target, std::string_view bytes);
+
+}  // namespace zirdan
