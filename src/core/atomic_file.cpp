@@ -36,6 +36,7 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
   Discard();
   m_target = target;
   m_failed = false;
+  m_finished = false;
   m_error.clear();
   const fs::path folder = fs::path(target).parent_path();
   std::string pattern =
@@ -63,7 +64,7 @@ void AtomicFileWriter::Write(const void* data, std::size_t size) {
   }
 }
 
-OpResult AtomicFileWriter::Commit(bool keepBackup) {
+OpResult AtomicFileWriter::Finish() {
   if (!m_file) return OpResult::Failure("no file is open for writing");
   if (!m_failed && std::fflush(m_file) != 0) {
     m_failed = true;
@@ -81,6 +82,14 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
   if (m_failed) {
     Discard();
     return OpResult::Failure(m_error);
+  }
+  m_finished = true;
+  return OpResult::Success();
+}
+
+OpResult AtomicFileWriter::Commit(bool keepBackup) {
+  if (!m_finished) {
+    if (OpResult finished = Finish(); !finished) return finished;
   }
 
   std::error_code ec;
@@ -102,11 +111,13 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
     return OpResult::Failure(error);
   }
   m_tempPath.clear();
+  m_finished = false;
   SyncFolder(fs::path(m_target).parent_path());
   return OpResult::Success();
 }
 
 void AtomicFileWriter::Discard() {
+  m_finished = false;
   if (m_file) {
     std::fclose(m_file);
     m_file = nullptr;

@@ -4,13 +4,32 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/atomic_file.h"
 #include "core/ponor_txt.h"
-#include "core/staged_file.h"
 
 namespace zirdan {
 namespace {
 
 enum CsvFile : std::size_t { kDive, kGraph, kDiveType, kActivity, kError, kBuddy };
+
+// Rows are gathered in memory and handed to the file in blocks of about this size.
+constexpr std::size_t kBlockSize = 1 << 20;
+
+// One export file being written: its rows not yet handed over, and the writer that keeps
+// them under a temporary name until all six files are complete.
+struct CsvOutput {
+  std::string Rows;
+  AtomicFileWriter File;
+
+  void Flush() {
+    File.Write(Rows);
+    Rows.clear();
+  }
+  void FlushIfLarge() {
+    if (Rows.size() >= kBlockSize) Flush();
+  }
+};
+using CsvOutputs = std::array<CsvOutput, kCsvFileCount>;
 
 // Seconds between two profile samples.
 constexpr int kSampleSeconds = 20;
@@ -65,8 +84,8 @@ class CsvWriter {
   CsvWriter(const CodecContext& codec, const CsvHeadingTexts& headings)
       : m_codec(codec), m_headings(headings) {}
 
-  void WriteHeadings(std::array<StagedFile, kCsvFileCount>& files) const;
-  void WriteDive(const ponor& dive, std::array<StagedFile, kCsvFileCount>& files);
+  void WriteHeadings(CsvOutputs& files) const;
+  void WriteDive(const ponor& dive, CsvOutputs& files);
 
  private:
   const std::string& Message(std::string_view key) const { return m_headings.Messages.Text(key); }
@@ -81,16 +100,16 @@ class CsvWriter {
   ponorTxt m_view;  // the export's own view, reused for every dive
 };
 
-void CsvWriter::WriteHeadings(std::array<StagedFile, kCsvFileCount>& files) const {
+void CsvWriter::WriteHeadings(CsvOutputs& files) const {
   const std::string& number = Message("StrPonorC");
 
-  std::string& dive = files[kDive].Buffer();
+  std::string& dive = files[kDive].Rows;
   AppendField(dive, number);
   for (int label : {1, 2, 3, 4, 5, 6, 11, 12, 9, 10, 14, 7, 8, 13, 19})
     AppendField(dive, Label(label));
   EndLine(dive);
 
-  std::string& graph = files[kGraph].Buffer();
+  std::string& graph = files[kGraph].Rows;
   AppendField(graph, number);
   for (const char* key : {"StrPrehCas", "StrPrehHloubka", "StrChSest", "StrChVyst", "StrChDech",
                           "StrChRbt", "StrChDeko"})
@@ -101,7 +120,7 @@ void CsvWriter::WriteHeadings(std::array<StagedFile, kCsvFileCount>& files) cons
   const std::array<std::pair<CsvFile, int>, 4> setFiles = {
       {{kDiveType, 15}, {kActivity, 16}, {kError, 18}, {kBuddy, 17}}};
   for (const auto& [file, label] : setFiles) {
-    std::string& out = files[file].Buffer();
+    std::string& out = files[file].Rows;
     AppendField(out, number);
     AppendField(out, "ID");
     AppendField(out, Label(label));
@@ -109,11 +128,11 @@ void CsvWriter::WriteHeadings(std::array<StagedFile, kCsvFileCount>& files) cons
   }
 }
 
-void CsvWriter::WriteDive(const ponor& dive, std::array<StagedFile, kCsvFileCount>& files) {
+void CsvWriter::WriteDive(const ponor& dive, CsvOutputs& files) {
   RecordToView(dive, m_view, m_codec);
   const ponorTxt& v = m_view;
 
-  std::string& row = files[kDive].Buffer();
+  std::string& row = files[kDive].Rows;
   for (std::string_view text :
        {std::string_view(v.Cislo), std::string_view(v.Datum).substr(0, 10), std::string_view(v.Cas),
         std::string_view(v.Lokalita), std::string_view(v.Misto), std::string_view(v.NadmorskaVyska),
@@ -126,7 +145,7 @@ void CsvWriter::WriteDive(const ponor& dive, std::array<StagedFile, kCsvFileCoun
   EndLine(row);
 
   if (dive.GrafPocet != 0) {
-    std::string& graph = files[kGraph].Buffer();
+    std::string& graph = files[kGraph].Rows;
     const std::size_t samples = std::min<std::size_t>(v.PocetVzorku, kMaxSamples);
     for (std::size_t i = 0; i < samples; ++i) {
       AppendField(graph, v.Cislo);
@@ -140,12 +159,12 @@ void CsvWriter::WriteDive(const ponor& dive, std::array<StagedFile, kCsvFileCoun
     }
   }
 
-  WriteSetRows(files[kDiveType].Buffer(), v.TypPonoruPriznaky, m_codec.Tables.TypPonoru);
-  WriteSetRows(files[kActivity].Buffer(), v.TypAktivityPriznaky, m_codec.Tables.TypAktivity);
-  WriteSetRows(files[kError].Buffer(), v.ChybyPriznaky, m_codec.Tables.Chyby);
-  WriteBuddyRows(files[kBuddy].Buffer());
+  WriteSetRows(files[kDiveType].Rows, v.TypPonoruPriznaky, m_codec.Tables.TypPonoru);
+  WriteSetRows(files[kActivity].Rows, v.TypAktivityPriznaky, m_codec.Tables.TypAktivity);
+  WriteSetRows(files[kError].Rows, v.ChybyPriznaky, m_codec.Tables.Chyby);
+  WriteBuddyRows(files[kBuddy].Rows);
 
-  for (StagedFile& file : files) file.FlushIfLarge();
+  for (CsvOutput& file : files) file.FlushIfLarge();
 }
 
 void CsvWriter::WriteSetRows(std::string& out, const std::array<bool, 16>& flags,
@@ -206,21 +225,23 @@ CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPat
     return result;
   };
 
-  // Every StagedFile discards its temporary when it goes out of scope uncommitted.
-  std::array<StagedFile, kCsvFileCount> files;
+  // A writer that is not committed removes its temporary file when it goes out of scope.
+  auto files = std::make_unique<CsvOutputs>();
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult created = files[i].Create(result.Files[i]); !created) return fail(i, created);
+    if (OpResult opened = (*files)[i].File.Open(result.Files[i]); !opened) return fail(i, opened);
   }
 
   auto writer = std::make_unique<CsvWriter>(codec, headings);  // the view is large
-  writer->WriteHeadings(files);
-  logbook.ForEach([&](const pam& dive) { writer->WriteDive(dive, files); });
+  writer->WriteHeadings(*files);
+  logbook.ForEach([&](const pam& dive) { writer->WriteDive(dive, *files); });
 
+  // All six are complete before any replaces an earlier export.
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult finished = files[i].Finish(); !finished) return fail(i, finished);
+    (*files)[i].Flush();
+    if (OpResult finished = (*files)[i].File.Finish(); !finished) return fail(i, finished);
   }
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult replaced = files[i].Replace(); !replaced) return fail(i, replaced);
+    if (OpResult committed = (*files)[i].File.Commit(); !committed) return fail(i, committed);
   }
   return result;
 }
