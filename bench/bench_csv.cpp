@@ -37,7 +37,7 @@ const TLogbook& FullLogbook() {
     b.Nacteno = true;
     return b;
   }();
-  return static_cast<const TLogbook&>(book);
+  return book;
 }
 
 void BM_CsvExportFullLogbook(benchmark::State& state) {
