@@ -1,24 +1,15 @@
 #include "core/csv_export.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/win1250.h"
+#include "support/cli_runner.h"
 
 namespace zirdan {
 namespace {
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Windows-1250 bytes of a UTF-8 literal.
 std::string W(const char* utf8) {
@@ -44,11 +35,6 @@ ponor DiveWithFiveSamples(uint16_t cislo) {
 class CsvExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("zirdan_csv_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
     m_logPath = (m_dir / "moje.LOG").string();
     // Short headings keep the expected bytes readable; the label captions stay built-in.
     for (const char* key : {"StrPonorC", "StrPrehCas", "StrPrehHloubka", "StrChSest", "StrChVyst",
@@ -56,18 +42,17 @@ class CsvExportTest : public ::testing::Test {
       m_messages.Set(key, std::string(key).substr(3));
     m_book.Nacteno = true;
   }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   CsvExportResult Export(char separator = '.') {
     const CodecContext codec{m_tables, kFormatBasic, separator};
     return ExportCsv(m_book, m_logPath, codec, CsvHeadingTexts{m_messages, m_labels});
   }
-  std::string File(const char* suffix) const { return ReadAll(m_logPath + suffix); }
+  std::string File(const char* suffix) const { return testing::ReadFileBytes(m_logPath + suffix); }
   std::size_t FileCount() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
   }
 
-  fs::path m_dir;
+  testing::TempFolder m_folder;
+  const fs::path& m_dir = m_folder.Path();
   std::string m_logPath;
   TLogbook m_book;
   TMessageTable m_messages;
@@ -280,10 +265,8 @@ TEST_F(CsvExportTest, FileThatCannotBeReplacedIsNamedAndNoTemporaryIsLeft) {
 }
 
 TEST_F(CsvExportTest, EarlierExportIsReplaced) {
-  {
-    std::ofstream old(m_logPath + ".dive.csv", std::ios::binary);
-    old << "an earlier export that was much longer than the new one\r\n";
-  }
+  testing::WriteFileBytes(m_logPath + ".dive.csv",
+                          "an earlier export that was much longer than the new one\r\n");
   m_book.Append(ponor{});
   ASSERT_TRUE(Export().Result);
   EXPECT_EQ(File(".dive.csv"),

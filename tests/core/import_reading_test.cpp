@@ -1,13 +1,12 @@
 #include "core/import_reading.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/log_file.h"
 #include "core/win1250.h"
+#include "support/cli_runner.h"
 
 namespace zirdan {
 namespace {
@@ -51,16 +50,6 @@ std::vector<uint16_t> Numbers(const TLogbook& book) {
 
 class ImportReadingTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("zirdan_import_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-    m_fromPath = (m_dir / "jiny.LOG").string();
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   // Writes another file holding these dives in this order.
   void WriteOtherFile(const std::vector<ponor>& dives) {
     TLogbook other = Logbook(dives);
@@ -80,8 +69,9 @@ class ImportReadingTest : public ::testing::Test {
     return dives;
   }
 
-  fs::path m_dir;
-  std::string m_fromPath;
+  testing::TempFolder m_folder;
+  const fs::path& m_dir = m_folder.Path();
+  std::string m_fromPath = m_folder.File("jiny.LOG");
 };
 
 // --- List texts -----------------------------------------------------------------------------
