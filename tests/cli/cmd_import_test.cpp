@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/log_file.h"
+#include "core/win1250.h"
 #include "support/cli_runner.h"
 
 namespace zirdan {
@@ -63,10 +64,13 @@ TEST_F(ImportCommandTest, InsertsPickedDivesAfterTheGivenOneAndRenumbers) {
 }
 
 TEST_F(ImportCommandTest, ListPrintsTheSortedEntriesInUtf8) {
-  SaveDives(m_from, {{12, "Žirje"}, {3, "b"}, {10000, "c"}});
-  const testing::ToolRun run = RunTool({"import", "--list", m_from});
+  SaveDives(m_from, {{12, Utf8ToWin1250("Žirje")}, {3, "b"}, {10000, "c"}});
+  const std::string language = m_folder.File("Language.ini");
+  testing::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrUtery=Tuesday\n");
+  const testing::ToolRun run =
+      RunTool({"import", "--list", m_from, "--language-file", language, "--language", "1"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::string date = " 01.01.1980 úterý  ";
+  const std::string date = " 01.01.1980 Tuesday  ";
   EXPECT_EQ(run.out, "    3•" + date + " b\n   12 " + date + " Žirje\n10000 " + date + " c\n");
 }
 
