@@ -1,8 +1,9 @@
 #include "core/csv_export.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <memory>
+#include <utility>
 
 #include "core/atomic_file.h"
 #include "core/ponor_txt.h"
@@ -226,22 +227,22 @@ CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPat
   };
 
   // A writer that is not committed removes its temporary file when it goes out of scope.
-  auto files = std::make_unique<CsvOutputs>();
+  CsvOutputs files;
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult opened = (*files)[i].File.Open(result.Files[i]); !opened) return fail(i, opened);
+    if (OpResult opened = files[i].File.Open(result.Files[i]); !opened) return fail(i, opened);
   }
 
-  auto writer = std::make_unique<CsvWriter>(codec, headings);  // the view is large
-  writer->WriteHeadings(*files);
-  logbook.ForEach([&](const pam& dive) { writer->WriteDive(dive, *files); });
+  CsvWriter writer(codec, headings);
+  writer.WriteHeadings(files);
+  logbook.ForEach([&](const pam& dive) { writer.WriteDive(dive, files); });
 
-  // All six are complete before any replaces an earlier export.
+  // All six are complete on disk before any of them replaces an earlier export.
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    (*files)[i].Flush();
-    if (OpResult finished = (*files)[i].File.Finish(); !finished) return fail(i, finished);
+    files[i].Flush();
+    if (OpResult finished = files[i].File.Finish(); !finished) return fail(i, finished);
   }
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult committed = (*files)[i].File.Commit(); !committed) return fail(i, committed);
+    if (OpResult committed = files[i].File.Commit(); !committed) return fail(i, committed);
   }
   return result;
 }
