@@ -53,8 +53,8 @@ TEST_F(ExportCommandTest, LabelCaptionsComeFromTheLanguageWhenItNamesThem) {
   ASSERT_EQ(RunTool({"export", m_log, "--language-file", m_language, "--language", "1"}).exitCode,
             0);
   const std::string dive = ReadFileBytes(m_log + ".dive.csv");
-  EXPECT_EQ(dive.substr(0, dive.find("\r\n")).substr(0, 30),
-            Utf8ToWin1250("Dive no.\tDate\tČas\tLokalita\tMí"));
+  EXPECT_TRUE(dive.starts_with(Utf8ToWin1250("Dive no.\tDate\tČas\tLokalita\tMísto\t")))
+      << dive.substr(0, dive.find("\r\n"));
 }
 
 TEST_F(ExportCommandTest, AFileThatCannotBeWrittenExitsOneNamingIt) {
