@@ -55,8 +55,8 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Whether the text is HHH:MM or HHHH:MM: three to five hour digits, a colon, two minute
-// digits and nothing else.
+// Whether the text is three to five hour digits, a colon, two minute digits and nothing
+// else (the form of 100 hours and more).
 bool IsLongHours(std::string_view text) {
   const std::size_t colon = text.find(':');
   if (colon < 3 || colon > 5 || text.size() != colon + 3) return false;

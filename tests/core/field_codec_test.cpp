@@ -311,14 +311,6 @@ TEST(RecordToView, DiveTypeBitWithEmptyNameStillSetsItsFlag) {
   EXPECT_EQ(view.FormatGrafu, 25);
 }
 
-TEST(RecordToView, ProfileFormatFollowsDefaultAndTypeBits) {
-  ponor dive;
-  EXPECT_EQ(ViewOf(dive, 22).FormatGrafu, 22);
-  EXPECT_EQ(ViewOf(dive, 25).FormatGrafu, 25);
-  dive.TypPonoru = 1u << 8 | 1u << 9;  // bit 9 wins
-  EXPECT_EQ(ViewOf(dive, 22).FormatGrafu, 25);
-}
-
 TEST(RecordToView, UnnamedErrorsAreDroppedOnTheWayBack) {
   ponor dive;
   dive.Chyby = 1u << 0 | 1u << 1;

@@ -152,12 +152,6 @@ TEST(Profile, LengthBeyondTheRecordReadsOnlyItsBytes) {
   EXPECT_EQ(view.GrafPocet, 65535);
 }
 
-TEST(Profile, UnusualDefaultFormatIsSafe) {
-  ponor dive = DiveWithProfile(22, {1000, 1000, 1000});
-  EXPECT_EQ(ViewOf(dive, 3000).PocetVzorku, 0);
-  EXPECT_EQ(ViewOf(dive, 3000).MaxPO2, "");
-}
-
 // ---- gas values -------------------------------------------------------------------------
 
 struct GasRow {
