@@ -33,7 +33,7 @@ struct CsvHeadingTexts {
 struct CsvExportResult {
   OpResult Result;         // on failure: what went wrong with FailedFile
   std::string FailedFile;  // the export file that could not be written
-  CsvFileNames Files;      // the six files written, in the order of kCsvSuffixes
+  CsvFileNames Files;      // the six file names, in the order of kCsvSuffixes
 };
 
 // Writes the whole logbook as six tab-separated tables beside `logbookPath`, one line per
