@@ -61,19 +61,30 @@ void AppendNumberField(std::string& out, long value) {
   out += '\t';
 }
 
-// Centimetres as metres with two decimals and the given separator (1550 gives 15.50).
-void AppendMetresField(std::string& out, int32_t centimetres, char separator) {
-  const long value = centimetres;
-  if (value < 0) out += '-';
-  const long magnitude = std::labs(value);
-  char digits[24];
-  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude / 100);
-  (void)ec;
-  out.append(digits, end);
-  out += separator;
-  out += static_cast<char>('0' + magnitude % 100 / 10);
-  out += static_cast<char>('0' + magnitude % 10);
-  out += '\t';
+// One graph row after its dive-number field: the sample's time in seconds, its depth in
+// metres with two decimals and the given separator (1550 cm gives 15.50), and its six marks.
+// Formatted in a local buffer: the graph file holds most of the export's rows.
+void AppendGraphRow(std::string& out, std::size_t position, int32_t centimetres,
+                    const SampleMarks& marks, char separator) {
+  char row[64];
+  char* p = row;
+  p = std::to_chars(p, row + sizeof row, kSampleSeconds * position).ptr;
+  *p++ = '\t';
+  const long depth = centimetres;
+  if (depth < 0) *p++ = '-';
+  const long magnitude = std::labs(depth);
+  p = std::to_chars(p, row + sizeof row, magnitude / 100).ptr;
+  *p++ = separator;
+  *p++ = static_cast<char>('0' + magnitude % 100 / 10);
+  *p++ = static_cast<char>('0' + magnitude % 10);
+  *p++ = '\t';
+  for (std::size_t flag : kMarkColumns) {
+    *p++ = marks[flag] ? '1' : '0';
+    *p++ = '\t';
+  }
+  *p++ = '\r';
+  *p++ = '\n';
+  out.append(row, p);
 }
 
 void EndLine(std::string& out) {
@@ -147,16 +158,12 @@ void CsvWriter::WriteDive(const ponor& dive, CsvOutputs& files) {
 
   if (dive.GrafPocet != 0) {
     std::string& graph = files[kGraph].Rows;
+    std::string numberField;
+    AppendField(numberField, v.Cislo);
     const std::size_t samples = std::min<std::size_t>(v.PocetVzorku, kMaxSamples);
     for (std::size_t i = 0; i < samples; ++i) {
-      AppendField(graph, v.Cislo);
-      AppendNumberField(graph, static_cast<long>(kSampleSeconds * (i + 1)));
-      AppendMetresField(graph, v.Hloubky[i], m_codec.DecimalSeparator);
-      for (std::size_t flag : kMarkColumns) {
-        graph += v.ZnakyVzorku[i][flag] ? '1' : '0';
-        graph += '\t';
-      }
-      EndLine(graph);
+      graph += numberField;
+      AppendGraphRow(graph, i + 1, v.Hloubky[i], v.ZnakyVzorku[i], m_codec.DecimalSeparator);
     }
   }
 
