@@ -96,7 +96,7 @@ int RunInsert(const std::string& logPath, const std::string& fromPath, long afte
 
   pam* dive = first;
   for (std::size_t i = 0; i < dives.size(); ++i, dive = dive->Dalsi)
-    std::printf("%u\n", dive->Cislo);
+    std::printf("%u\n", static_cast<unsigned>(dive->Cislo));
   return kExitOk;
 }
 
