@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 
+#include "transfer/form_graf.h"
 #include "ui/dialog_aktivita.h"
 #include "ui/dialog_chyby.h"
 #include "ui/dialog_typ.h"
@@ -20,11 +20,6 @@
 
 namespace zirdan {
 namespace {
-
-char SystemDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  return point.isEmpty() ? '.' : point.at(0).toLatin1();
-}
 
 // Fields whose edit is stored and shown again as soon as the cursor leaves them.
 bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {

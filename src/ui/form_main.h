@@ -23,7 +23,6 @@ class FormMain;
 namespace zirdan {
 
 class TFormGraf;
-class TProfileView;
 class TDialogTyp;
 class TDialogAktivita;
 class TDialogChyby;
@@ -53,6 +52,7 @@ class TFormMain : public QMainWindow {
   TAppSettings& Settings() { return m_settings; }
   const TMessageTable& Messages() const { return m_messages; }
   Ui::FormMain& Widgets() { return *m_ui; }
+  TFormGraf& GraphWindow() { return *m_graf; }
 
   // The language load: every window's texts, the message table, the category names.
   void LanguageLoad();
@@ -142,7 +142,8 @@ class TFormMain : public QMainWindow {
   std::array<QAction*, kRecentFileCount> m_recentItems{};
   std::array<QAction*, kPortCount> m_portItems{};
 
-  TProfileView* m_smallGraph = nullptr;
+  std::unique_ptr<TFormGraf> m_graf;
+  bool m_graphWindowShown = false;
   std::unique_ptr<TDialogTyp> m_dialogTyp;
   std::unique_ptr<TDialogAktivita> m_dialogAktivita;
   std::unique_ptr<TDialogChyby> m_dialogChyby;
