@@ -53,7 +53,7 @@ int RunExport(const CommandArgs& arguments) {
       ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels});
   if (!result.Result) return FileError(result.FailedFile, result.Result.message);
   for (const std::string& file : result.Files) std::printf("%s\n", file.c_str());
-  return kExitOk;
+  return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
 }
 
 const bool kRegistered = RegisterCommand(

@@ -15,12 +15,16 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: zirdanlog-cli import LOGFILE FROMFILE --after NUMBER --dives N[,N...]\n"
+    "                            [--compatible-activity]\n"
     "       zirdanlog-cli import --list FROMFILE [--language-file PATH] [--language N]\n"
     "The first form copies dives of FROMFILE into LOGFILE, right after its dive NUMBER,\n"
     "renumbers the logbook and saves it. N are positions (1-based) in the list of FROMFILE's\n"
     "dives that --list prints; the dives are inserted in list order whatever order N are\n"
     "given in, and the new numbers of the copied dives are printed, one a line. FROMFILE is\n"
     "only read. Either every picked dive is copied or, when FROMFILE cannot be read, none.\n"
+    "LOGFILE is saved as the editor saves it (the previous file is kept as LOGFILE.bak);\n"
+    "--compatible-activity writes the names of activities 12 to 15 in place of the\n"
+    "other-activity text, as the editor's compatible activity format does.\n"
     "The second form prints that list (UTF-8): the dive number with \"•\" when the dive has a\n"
     "profile, right-aligned in six characters, the date and weekday, the time, the locality\n"
     "and the site. Weekday names come from the language (default: Language.ini beside the\n"
@@ -66,11 +70,12 @@ int RunList(const std::string& fromPath, const CliLanguage& language) {
   lines.reserve(entries.size());
   for (ImportEntry& entry : entries) lines.push_back(std::move(entry.Text));
   PrintLinesUtf8(lines);
-  return kExitOk;
+  return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
 }
 
 int RunInsert(const std::string& logPath, const std::string& fromPath, long after,
-              const std::vector<long>& positions, const CliLanguage& language) {
+              const std::vector<long>& positions, const CliLanguage& language,
+              bool compatibleActivity) {
   TLogbook logbook;
   if (!LoadOrReport(logPath, logbook)) return kExitFileError;
   pam* current = logbook.FindByNumber(static_cast<uint16_t>(after));
@@ -91,7 +96,8 @@ int RunInsert(const std::string& logPath, const std::string& fromPath, long afte
   pam* first = nullptr;
   if (OpResult inserted = InsertDives(logbook, current, dives, &first); !inserted)
     return FileError(logPath, inserted.message);
-  if (OpResult saved = SaveLogbook(logPath, logbook); !saved)
+  const SaveOptions options{compatibleActivity, &language.Tables};
+  if (OpResult saved = SaveLogbook(logPath, logbook, options); !saved)
     return FileError(logPath, saved.message);
 
   pam* dive = first;
@@ -106,6 +112,7 @@ int RunImport(const CommandArgs& arguments) {
   std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
   if (!error.empty()) return UsageError(error);
   const bool list = TakeFlag(args, "--list");
+  const bool compatibleActivity = TakeFlag(args, "--compatible-activity");
   std::optional<std::string> afterText = TakeOption(args, "--after", error);
   std::optional<std::string> divesText = TakeOption(args, "--dives", error);
   if (!error.empty()) return UsageError(error);
@@ -114,7 +121,8 @@ int RunImport(const CommandArgs& arguments) {
   if (!language) return UsageError("the language could not be loaded");
 
   if (list) {
-    if (afterText || divesText) return UsageError("--list takes neither --after nor --dives");
+    if (afterText || divesText || compatibleActivity)
+      return UsageError("--list takes no --after, --dives or --compatible-activity");
     if (args.size() != 1) return UsageError("--list needs exactly one FROMFILE");
     return RunList(args[0], *language);
   }
@@ -124,7 +132,7 @@ int RunImport(const CommandArgs& arguments) {
   if (!after) return UsageError("--after needs a dive number");
   std::optional<std::vector<long>> positions = ParsePositions(*divesText);
   if (!positions) return UsageError("--dives needs list positions such as 2,5");
-  return RunInsert(args[0], args[1], *after, *positions, *language);
+  return RunInsert(args[0], args[1], *after, *positions, *language, compatibleActivity);
 }
 
 const bool kRegistered = RegisterCommand(

@@ -80,6 +80,28 @@ TEST_F(ImportCommandTest, ListPositionsFollowTheSortedList) {
   EXPECT_EQ(LoadSites(m_log).back(), "13:three");
 }
 
+TEST_F(ImportCommandTest, CompatibleActivityWritesTheLanguagesActivityNames) {
+  TLogbook other;
+  ponor d;
+  d.Cislo = 1;
+  d.TypAktivity = 1u << 12;
+  d.Jiny = "own text";
+  other.Append(d);
+  other.Nacteno = true;
+  ASSERT_TRUE(SaveLogbook(m_from, other));
+  const std::string language = m_folder.File("Language.ini");
+  testing::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrCdruh12=boat\n");
+
+  ASSERT_EQ(RunTool({"import", m_log, m_from, "--after", "12", "--dives", "1",
+                     "--compatible-activity", "--language-file", language, "--language", "1"})
+                .exitCode,
+            0);
+  TLogbook book;
+  ASSERT_TRUE(LoadLogbook(m_log, book));
+  EXPECT_EQ(book.Posledni()->Jiny, "boat");
+  EXPECT_EQ(book.Posledni()->TypAktivity, 1u << 12);
+}
+
 TEST_F(ImportCommandTest, ADamagedOtherFileLeavesTheLogbookUntouched) {
   fs::resize_file(m_from, fs::file_size(m_from) - 3);
   const testing::ToolRun run = RunTool({"import", m_log, m_from, "--after", "10", "--dives", "2"});
@@ -125,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"LOG", "FROM", "--after", "x", "--dives", "2"}},
                       UsageCase{{"LOG", "--after", "10", "--dives", "2"}}, UsageCase{{"--list"}},
                       UsageCase{{"--list", "FROM", "LOG"}},
-                      UsageCase{{"--list", "FROM", "--dives", "2"}}));
+                      UsageCase{{"--list", "FROM", "--dives", "2"}},
+                      UsageCase{{"--list", "FROM", "--compatible-activity"}}));
 
 TEST(ImportCommand, HelpDescribesBothForms) {
   const testing::ToolRun run = RunTool({"import", "--help"});
