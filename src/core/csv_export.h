@@ -41,9 +41,10 @@ struct CsvExportResult {
 // viewed through the record-to-view conversion with `codec` (its decimal separator is also
 // the one of the graph depths). A tab, carriage return or line feed inside a text is
 // written as a space so every row keeps its columns. Each file is written under a
-// temporary name and the six replace any earlier ones only when all six were written, so a
-// failure leaves the earlier files (or none) and no half-written file. The logbook is not
-// changed.
+// temporary name and the six replace any earlier ones only when all six are on disk, so a
+// failure while writing leaves the earlier files (or none) and never a half-written one;
+// only a rename that fails part-way through the six can leave some of them replaced. The
+// logbook is not changed.
 CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
                           const CodecContext& codec, const CsvHeadingTexts& headings);
 
