@@ -1,0 +1,51 @@
+#include "cli/cli_reports.h"
+
+#include <ctime>
+#include <filesystem>
+
+#include "cli/cli_common.h"
+#include "core/win1250.h"
+#include "reports/report_file.h"
+
+namespace zirdan::cli {
+
+ReportDate TodayFromClock() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+std::string LogbookPathText(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return Utf8ToWin1250(ec ? path : absolute.lexically_normal().string());
+}
+
+std::optional<std::vector<std::string>> TakePositionals(CommandArgs& args, std::size_t count,
+                                                        std::string& error) {
+  for (const std::string& arg : args) {
+    if (arg.size() > 1 && arg[0] == '-') {
+      error = "unknown option '" + arg + "'";
+      return std::nullopt;
+    }
+  }
+  if (args.size() != count) {
+    error = args.size() < count ? "missing argument" : "too many arguments";
+    return std::nullopt;
+  }
+  return args;
+}
+
+int PrintOrSaveReport(const std::vector<std::string>& lines,
+                      const std::optional<std::string>& outputPath) {
+  if (!outputPath) {
+    PrintLinesUtf8(lines);
+    return kExitOk;
+  }
+  if (OpResult saved = SaveReportText(*outputPath, lines); !saved)
+    return FileError(*outputPath, saved.message);
+  return kExitOk;
+}
+
+}  // namespace zirdan::cli
