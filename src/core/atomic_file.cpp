@@ -36,6 +36,7 @@ AtomicFileWriter::~AtomicFileWriter() {
 OpResult AtomicFileWriter::Open(const std::string& target) {
   Discard();
   m_failed = false;
+  m_finished = false;
   m_error.clear();
   // Replacing a symbolic link by a file would cut the link; replace what it points to.
   std::error_code ec;
@@ -51,8 +52,11 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
     return OpResult::Failure("cannot write " + m_target + ": " + SystemError());
 
   const fs::path path(m_target);
-  std::string pattern =
-      (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+  // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "." + name (-Wrestrict).
+  std::string name = ".";
+  name += path.filename().string();
+  name += ".XXXXXX";
+  std::string pattern = (path.parent_path() / name).string();
   errno = 0;
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0)
@@ -78,7 +82,7 @@ void AtomicFileWriter::Write(const void* data, std::size_t size) {
   }
 }
 
-OpResult AtomicFileWriter::Commit(bool keepBackup) {
+OpResult AtomicFileWriter::Finish() {
   if (!m_file) return OpResult::Failure("no file is open for writing");
   errno = 0;
   if (!m_failed && std::fflush(m_file) != 0) {
@@ -97,6 +101,14 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
   if (m_failed) {
     Discard();
     return OpResult::Failure(m_error);
+  }
+  m_finished = true;
+  return OpResult::Success();
+}
+
+OpResult AtomicFileWriter::Commit(bool keepBackup) {
+  if (!m_finished) {
+    if (OpResult finished = Finish(); !finished) return finished;
   }
 
   std::error_code ec;
@@ -118,11 +130,13 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
     return OpResult::Failure(error);
   }
   m_tempPath.clear();
+  m_finished = false;
   SyncFolder(fs::path(m_target).parent_path());
   return OpResult::Success();
 }
 
 void AtomicFileWriter::Discard() {
+  m_finished = false;
   if (m_file) {
     std::fclose(m_file);
     m_file = nullptr;

@@ -22,9 +22,13 @@ class AtomicFileWriter {
 
   // Creates the temporary file for `target`.
   OpResult Open(const std::string& target);
-  // Buffered write; a failure is remembered and reported by Commit.
+  // Buffered write; a failure is remembered and reported by Finish or Commit.
   void Write(const void* data, std::size_t size);
   void Write(std::string_view bytes) { Write(bytes.data(), bytes.size()); }
+  // Flushes, syncs and closes the temporary file without renaming it yet, so a caller that
+  // writes several files can check them all before replacing any. Commit does this itself
+  // when it was not done.
+  OpResult Finish();
   // Flushes, syncs and renames over the target. With `keepBackup`, a file already at the
   // target is kept as target + ".bak" (replacing an older one).
   OpResult Commit(bool keepBackup = false);
@@ -36,6 +40,7 @@ class AtomicFileWriter {
   std::string m_tempPath;
   std::FILE* m_file = nullptr;
   bool m_failed = false;
+  bool m_finished = false;  // the temporary is complete and closed, waiting for the rename
   std::string m_error;
 };
 

@@ -64,6 +64,28 @@ TEST_F(AtomicFileTest, WithoutCommitTheTargetIsUntouched) {
   EXPECT_EQ(FileCount(), 1u);
 }
 
+TEST_F(AtomicFileTest, AFinishedFileReplacesTheTargetOnlyAtCommit) {
+  const std::string target = (m_dir / "a.txt").string();
+  ASSERT_TRUE(WriteFileAtomically(target, "kept"));
+  {
+    AtomicFileWriter w;
+    ASSERT_TRUE(w.Open(target));
+    w.Write("finished but never committed");
+    ASSERT_TRUE(w.Finish());
+    EXPECT_EQ(ReadAll(target), "kept");
+  }
+  EXPECT_EQ(ReadAll(target), "kept");
+  EXPECT_EQ(FileCount(), 1u);
+
+  AtomicFileWriter w;
+  ASSERT_TRUE(w.Open(target));
+  w.Write("new");
+  ASSERT_TRUE(w.Finish());
+  ASSERT_TRUE(w.Commit());
+  EXPECT_EQ(ReadAll(target), "new");
+  EXPECT_EQ(FileCount(), 1u);
+}
+
 TEST_F(AtomicFileTest, AFolderThatCannotBeWrittenFailsAndKeepsTheFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
   const std::string target = (m_dir / "a.txt").string();

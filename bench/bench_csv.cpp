@@ -1,0 +1,68 @@
+// Time of the CSV export of a full logbook: 65535 dives, each with a full profile.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/csv_export.h"
+
+namespace zirdan {
+namespace {
+namespace fs = std::filesystem;
+
+// A logbook of the largest size, every dive with 2002 profile bytes (665 decoded samples),
+// buddies, categories and texts filled in.
+const TLogbook& FullLogbook() {
+  static const TLogbook book = [] {
+    TLogbook b;
+    ponor d;
+    d.Datum = 150000;
+    d.Cas = 600;
+    d.Lokalita = "Chorvatsko";
+    d.Misto = "Zirje";
+    d.NadmorskaVyska = 1;
+    d.Hloubka = 3150;
+    d.DelkaPonoru = 55;
+    d.TypPonoru = 0x0094;
+    d.TypAktivity = 0x1801;
+    d.Chyby = 0x0011;
+    d.Partner = "Jan Novak, Eva Mala, Petr";
+    d.Poznamka = "A calm dive along the wall with good visibility";
+    d.GrafPocet = kGrafSize;
+    for (std::size_t i = 0; i < kGrafSize; ++i) d.Graf[i] = static_cast<uint8_t>(i * 37);
+    for (uint32_t n = 1; n <= kMaxDives; ++n) {
+      d.Cislo = static_cast<uint16_t>(n);
+      b.Append(d);
+    }
+    b.Nacteno = true;
+    return b;
+  }();
+  return book;
+}
+
+void BM_CsvExportFullLogbook(benchmark::State& state) {
+  const TLogbook& book = FullLogbook();
+  const TCategoryTables tables = TCategoryTables::BuiltIn();
+  const TLabelCaptions labels = TLabelCaptions::BuiltIn();
+  const TMessageTable messages;
+  const CodecContext codec{tables, kFormatBasic, ','};
+  const fs::path dir =
+      fs::temp_directory_path() / ("zirdan_bench_csv_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string logPath = (dir / "bench.LOG").string();
+  std::uintmax_t bytes = 0;
+  for (auto _ : state) {
+    CsvExportResult result = ExportCsv(book, logPath, codec, CsvHeadingTexts{messages, labels});
+    if (!result.Result) state.SkipWithError(result.Result.message.c_str());
+    bytes = 0;
+    for (const std::string& file : result.Files) bytes += fs::file_size(file);
+  }
+  state.counters["dives"] = book.PocetPonoru();
+  state.counters["MB written"] = static_cast<double>(bytes) / 1e6;
+  state.SetBytesProcessed(static_cast<int64_t>(bytes) * state.iterations());
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_CsvExportFullLogbook)->Unit(benchmark::kSecond)->Iterations(2)->UseRealTime();
+
+}  // namespace
+}  // namespace zirdan

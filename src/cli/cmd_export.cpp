@@ -1,0 +1,63 @@
+// zirdanlog-cli export: the CSV export of a logbook.
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_common.h"
+#include "cli/cli_label_captions.h"
+#include "cli/cli_language.h"
+#include "core/csv_export.h"
+#include "core/field_codec.h"
+#include "core/log_file.h"
+
+namespace zirdan::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zirdanlog-cli export LOGFILE [--language-file PATH] [--language N]\n"
+    "                            [--profile-format 22|24|25]\n"
+    "Writes the logbook as six tab-separated tables beside it, named after it:\n"
+    "LOGFILE.dive.csv, .graph.csv, .divetype.csv, .activity.csv, .error.csv and\n"
+    ".buddy.csv (earlier ones are replaced), and prints their names, one a line.\n"
+    "Texts are written in the logbook's own encoding (Windows-1250); column headings and\n"
+    "category names come from the language (default: Language.ini beside the tool,\n"
+    "language 2). Graph depths use the decimal separator of LC_NUMERIC.\n"
+    "  --profile-format N  profile format of dives whose type does not name one\n"
+    "                      (22 basic, 24 nitrox, 25 oxygen; default 22)\n"
+    "Exit codes: 0 written, 1 a file could not be read or written (nothing half-written\n"
+    "is left), 2 usage error.\n";
+
+int RunExport(const CommandArgs& arguments) {
+  CommandArgs args = arguments;
+  std::string error;
+  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
+  if (!error.empty()) return UsageError(error);
+  uint16_t profileFormat = kFormatBasic;
+  if (std::optional<std::string> text = TakeOption(args, "--profile-format", error)) {
+    std::optional<long> format = ParseNumber(*text, kFormatBasic, kFormatOxygen);
+    if (!format || *format == 23) return UsageError("--profile-format must be 22, 24 or 25");
+    profileFormat = static_cast<uint16_t>(*format);
+  }
+  if (!error.empty()) return UsageError(error);
+  if (args.size() != 1 || args[0].starts_with("--"))
+    return UsageError(args.empty() ? "export needs LOGFILE"
+                                   : "unexpected argument '" + args.back() + "'");
+  if (!language) return UsageError("the language could not be loaded");
+
+  const std::string& path = args[0];
+  TLogbook logbook;
+  if (!LoadOrReport(path, logbook)) return kExitFileError;
+
+  const TLabelCaptions labels = LabelCaptionsFor(*language);
+  const CodecContext codec{language->Tables, profileFormat, LocaleDecimalSeparator()};
+  const CsvExportResult result =
+      ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels});
+  if (!result.Result) return FileError(result.FailedFile, result.Result.message);
+  for (const std::string& file : result.Files) std::printf("%s\n", file.c_str());
+  return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
+}
+
+const bool kRegistered = RegisterCommand(
+    {"export", "write the logbook as six CSV tables beside it", kUsage, &RunExport});
+
+}  // namespace
+}  // namespace zirdan::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/field_codec.h"
+#include "core/label_captions.h"
+#include "core/logbook.h"
+#include "core/op_result.h"
+#include "env/message_table.h"
+
+namespace zirdan {
+
+// The six tables of the export, in the order they are created and listed to the user.
+inline constexpr std::size_t kCsvFileCount = 6;
+inline constexpr std::array<std::string_view, kCsvFileCount> kCsvSuffixes = {
+    ".dive.csv", ".graph.csv", ".divetype.csv", ".activity.csv", ".error.csv", ".buddy.csv"};
+
+using CsvFileNames = std::array<std::string, kCsvFileCount>;
+
+// The six file names beside the logbook: its full path, extension included, followed by
+// each suffix ("moje.LOG" gives "moje.LOG.dive.csv", ...).
+CsvFileNames CsvFileNamesFor(const std::string& logbookPath);
+
+// Texts that head the columns: message texts and the main window's label captions, both as
+// the language load left them.
+struct CsvHeadingTexts {
+  const TMessageTable& Messages;
+  const TLabelCaptions& Labels;
+};
+
+struct CsvExportResult {
+  OpResult Result;         // on failure: what went wrong with FailedFile
+  std::string FailedFile;  // the export file that could not be written
+  CsvFileNames Files;      // the six file names, in the order of kCsvSuffixes
+};
+
+// Writes the whole logbook as six tab-separated tables beside `logbookPath`, one line per
+// dive, per profile sample, per set dive type, activity and error, and per buddy. Dives are
+// viewed through the record-to-view conversion with `codec` (its decimal separator is also
+// the one of the graph depths). A tab, carriage return or line feed inside a text is
+// written as a space so every row keeps its columns. Each file is written under a
+// temporary name and the six replace any earlier ones only when all six are on disk, so a
+// failure while writing leaves the earlier files (or none) and never a half-written one;
+// only a rename that fails part-way through the six can leave some of them replaced. The
+// logbook is not changed.
+CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
+                          const CodecContext& codec, const CsvHeadingTexts& headings);
+
+}  // namespace zirdan
