@@ -189,10 +189,15 @@ void TFormMain::FillFields() {
   m_filling = true;
   if (m_ui->ListBox1->currentRow() != m_model->SelectedIndex())
     m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
-  for (int i = 0; i < kTextFieldCount; ++i) m_textFields[i]->setText(FromWin1250(d.Fields[i]));
+  // Long texts show their beginning, as a diver reads them.
+  for (int i = 0; i < kTextFieldCount; ++i) {
+    m_textFields[i]->setText(FromWin1250(d.Fields[i]));
+    m_textFields[i]->setCursorPosition(0);
+  }
   for (int i = 0; i < 3; ++i) {
     m_listFields[i]->setEditText(FromWin1250(d.Lists[i]));
     m_setFields[i]->setText(FromWin1250(d.Sets[i]));
+    m_setFields[i]->setCursorPosition(0);
   }
   m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
   m_ui->Plnost->setText(FromWin1250(d.Plnost));
