@@ -43,7 +43,7 @@ const TLogbook& FullLogbook() {
 void BM_CsvExportFullLogbook(benchmark::State& state) {
   const TLogbook& book = FullLogbook();
   const TCategoryTables tables = TCategoryTables::BuiltIn();
-  const TLabelCaptions labels = TLabelCaptions::BuiltIn();
+  const FieldLabelCaptions labels = FieldLabelCaptions::DesignTime();
   const TMessageTable messages;
   const CodecContext codec{tables, kFormatBasic, ','};
   const fs::path dir =

@@ -32,6 +32,7 @@ std::optional<CliLanguage> TakeLanguageOptions(CommandArgs& args, std::string& e
   LoadMessageTable(file, language.Number, language.Messages);
   language.Tables = TCategoryTables::BuiltIn();
   LoadCategoryNames(file, language.Number, language.Tables);
+  language.Labels = FieldLabelCaptions::Translated(file, language.Number);
   return language;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/command_registry.h"
 #include "core/category_tables.h"
+#include "env/field_labels.h"
 #include "env/message_table.h"
 
 namespace zirdan::cli {
@@ -12,9 +13,10 @@ namespace zirdan::cli {
 // The texts a report or export needs, as the language load of the editor would set them.
 struct CliLanguage {
   int Number = 2;
-  std::string FilePath;    // the Language.ini read
-  TMessageTable Messages;  // the Strings section of the language
-  TCategoryTables Tables;  // category and weekday names after the load
+  std::string FilePath;       // the Language.ini read
+  TMessageTable Messages;     // the Strings section of the language
+  TCategoryTables Tables;     // category and weekday names after the load
+  FieldLabelCaptions Labels;  // the main window\'s field labels after the load
 };
 
 // Takes "--language-file PATH" (default: Language.ini beside the executable) and

@@ -35,9 +35,8 @@ int RunDive(const CommandArgs& arguments) {
   if (!dive) return UsageError("the logbook has no dive number " + std::to_string(*number));
 
   const CodecContext codec{language->Tables, logbook.VychoziFormatGrafu, LocaleDecimalSeparator()};
-  const std::vector<DiveTextLine> lines = BuildDiveText(
-      *dive, codec, language->Messages,
-      FieldLabelCaptions::Translated(TTranslationFile::Load(language->FilePath), language->Number));
+  const std::vector<DiveTextLine> lines =
+      BuildDiveText(*dive, codec, language->Messages, language->Labels);
   if (output) {
     if (OpResult written = WriteDiveTextFile(*output, lines, encoding); !written)
       return FileError(*output, written.message);

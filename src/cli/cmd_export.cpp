@@ -3,7 +3,6 @@
 #include <string>
 
 #include "cli/cli_common.h"
-#include "cli/cli_label_captions.h"
 #include "cli/cli_language.h"
 #include "core/csv_export.h"
 #include "core/field_codec.h"
@@ -47,7 +46,7 @@ int RunExport(const CommandArgs& arguments) {
   TLogbook logbook;
   if (!LoadOrReport(path, logbook)) return kExitFileError;
 
-  const TLabelCaptions labels = LabelCaptionsFor(*language);
+  const FieldLabelCaptions& labels = language->Labels;
   const CodecContext codec{language->Tables, profileFormat, LocaleDecimalSeparator()};
   const CsvExportResult result =
       ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels});

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "core/field_codec.h"
-#include "core/label_captions.h"
 #include "core/logbook.h"
 #include "core/op_result.h"
+#include "env/field_labels.h"
 #include "env/message_table.h"
 
 namespace zirdan {
@@ -27,7 +27,7 @@ CsvFileNames CsvFileNamesFor(const std::string& logbookPath);
 // the language load left them.
 struct CsvHeadingTexts {
   const TMessageTable& Messages;
-  const TLabelCaptions& Labels;
+  const FieldLabelCaptions& Labels;
 };
 
 struct CsvExportResult {

@@ -7,7 +7,7 @@
 #include "core/field_codec.h"
 #include "core/ponor.h"
 #include "env/message_table.h"
-#include "reports/field_labels.h"
+#include "env/field_labels.h"
 
 namespace zirdan {
 

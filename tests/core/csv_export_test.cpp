@@ -56,7 +56,7 @@ class CsvExportTest : public ::testing::Test {
   std::string m_logPath;
   TLogbook m_book;
   TMessageTable m_messages;
-  TLabelCaptions m_labels = TLabelCaptions::BuiltIn();
+  FieldLabelCaptions m_labels = FieldLabelCaptions::DesignTime();
   TCategoryTables m_tables = TCategoryTables::BuiltIn();
 };
 
@@ -233,7 +233,7 @@ TEST_F(CsvExportTest, TabsAndLineBreaksInTextsBecomeSpaces) {
 
 TEST_F(CsvExportTest, TranslatedHeadingsAndNamesWithTabsKeepTheColumns) {
   m_messages.Set("StrPonorC", "Dive\tno.");
-  m_labels.Captions[14] = "Dive\ttype";  // Label15
+  m_labels.Label[15] = "Dive\ttype";
   m_tables.TypPonoru[4] = "plain\tdive";
   ponor d;
   d.Cislo = 1;

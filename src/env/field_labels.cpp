@@ -1,4 +1,4 @@
-#include "reports/field_labels.h"
+#include "env/field_labels.h"
 
 #include "core/win1250.h"
 #include "env/language_load.h"

@@ -1,6 +1,6 @@
 // The field label captions the text output of a dive uses.
 
-#include "reports/field_labels.h"
+#include "env/field_labels.h"
 
 #include <gtest/gtest.h>
 
