@@ -10,8 +10,8 @@
 namespace zirdan {
 namespace {
 namespace fs = std::filesystem;
-using testing::ReadFileBytes;
-using testing::RunTool;
+using test::ReadFileBytes;
+using test::RunTool;
 
 class ExportCommandTest : public ::testing::Test {
  protected:
@@ -27,18 +27,18 @@ class ExportCommandTest : public ::testing::Test {
     book.Nacteno = true;
     ASSERT_TRUE(SaveLogbook(m_log, book));
     // Language 1 names Label1 only; the other labels keep their built-in captions.
-    testing::WriteFileBytes(m_language,
-                            "[Language]\nEnglish=\n\n[FormMain1]\nLabel1=Date\n\n"
-                            "[Strings1]\nStrPonorC=Dive no.\n");
+    test::WriteFileBytes(m_language,
+                         "[Language]\nEnglish=\n\n[FormMain1]\nLabel1=Date\n\n"
+                         "[Strings1]\nStrPonorC=Dive no.\n");
   }
 
-  testing::TempFolder m_folder;
+  test::ScratchFolder m_folder;
   std::string m_log = m_folder.File("moje.LOG");
   std::string m_language = m_folder.File("Language.ini");
 };
 
 TEST_F(ExportCommandTest, WritesTheSixFilesAndPrintsTheirNames) {
-  const testing::ToolRun run =
+  const test::ToolRun run =
       RunTool({"export", m_log, "--language-file", m_language, "--language", "1"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, m_log + ".dive.csv\n" + m_log + ".graph.csv\n" + m_log + ".divetype.csv\n" +
@@ -59,7 +59,7 @@ TEST_F(ExportCommandTest, LabelCaptionsComeFromTheLanguageWhenItNamesThem) {
 
 TEST_F(ExportCommandTest, AFileThatCannotBeWrittenExitsOneNamingIt) {
   fs::create_directory(m_log + ".graph.csv");
-  const testing::ToolRun run = RunTool({"export", m_log, "--language-file", m_language});
+  const test::ToolRun run = RunTool({"export", m_log, "--language-file", m_language});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find(m_log + ".graph.csv"), std::string::npos) << run.err;
@@ -67,7 +67,7 @@ TEST_F(ExportCommandTest, AFileThatCannotBeWrittenExitsOneNamingIt) {
 }
 
 TEST_F(ExportCommandTest, AMissingLogbookExitsOne) {
-  const testing::ToolRun run = RunTool({"export", m_folder.File("none.LOG")});
+  const test::ToolRun run = RunTool({"export", m_folder.File("none.LOG")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("none.LOG"), std::string::npos);
   EXPECT_FALSE(fs::exists(m_folder.File("none.LOG.dive.csv")));
@@ -82,7 +82,7 @@ class ExportUsageTest : public ::testing::TestWithParam<UsageCase> {};
 TEST_P(ExportUsageTest, ExitsTwo) {
   std::vector<std::string> args = {"export"};
   args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-  const testing::ToolRun run = RunTool(args);
+  const test::ToolRun run = RunTool(args);
   EXPECT_EQ(run.exitCode, 2) << run.err;
   EXPECT_FALSE(run.err.empty());
 }
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, ExportUsageTest,
                                            UsageCase{{"--frobnicate", "a.LOG"}}));
 
 TEST(ExportCommand, HelpDescribesIt) {
-  const testing::ToolRun run = RunTool({"export", "--help"});
+  const test::ToolRun run = RunTool({"export", "--help"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("export LOGFILE"), std::string::npos);
 }

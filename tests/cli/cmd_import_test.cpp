@@ -10,8 +10,8 @@
 namespace zirdan {
 namespace {
 namespace fs = std::filesystem;
-using testing::ReadFileBytes;
-using testing::RunTool;
+using test::ReadFileBytes;
+using test::RunTool;
 
 void SaveDives(const std::string& path,
                const std::vector<std::pair<uint16_t, std::string>>& dives) {
@@ -47,15 +47,14 @@ class ImportCommandTest : public ::testing::Test {
     m_logBytes = ReadFileBytes(m_log);
   }
 
-  testing::TempFolder m_folder;
+  test::ScratchFolder m_folder;
   std::string m_log = m_folder.File("moje.LOG");
   std::string m_from = m_folder.File("jiny.LOG");
   std::string m_logBytes;
 };
 
 TEST_F(ImportCommandTest, InsertsPickedDivesAfterTheGivenOneAndRenumbers) {
-  const testing::ToolRun run =
-      RunTool({"import", m_log, m_from, "--after", "10", "--dives", "5,2"});
+  const test::ToolRun run = RunTool({"import", m_log, m_from, "--after", "10", "--dives", "5,2"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "11\n12\n");
   EXPECT_EQ(LoadSites(m_log), (std::vector<std::string>{"1:d1", "2:d2", "3:d3", "4:d4", "5:d5",
@@ -66,8 +65,8 @@ TEST_F(ImportCommandTest, InsertsPickedDivesAfterTheGivenOneAndRenumbers) {
 TEST_F(ImportCommandTest, ListPrintsTheSortedEntriesInUtf8) {
   SaveDives(m_from, {{12, Utf8ToWin1250("Žirje")}, {3, "b"}, {10000, "c"}});
   const std::string language = m_folder.File("Language.ini");
-  testing::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrUtery=Tuesday\n");
-  const testing::ToolRun run =
+  test::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrUtery=Tuesday\n");
+  const test::ToolRun run =
       RunTool({"import", "--list", m_from, "--language-file", language, "--language", "1"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::string date = " 01.01.1980 Tuesday  ";
@@ -90,7 +89,7 @@ TEST_F(ImportCommandTest, CompatibleActivityWritesTheLanguagesActivityNames) {
   other.Nacteno = true;
   ASSERT_TRUE(SaveLogbook(m_from, other));
   const std::string language = m_folder.File("Language.ini");
-  testing::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrCdruh12=boat\n");
+  test::WriteFileBytes(language, "[Language]\nEnglish=\n\n[Strings1]\nStrCdruh12=boat\n");
 
   ASSERT_EQ(RunTool({"import", m_log, m_from, "--after", "12", "--dives", "1",
                      "--compatible-activity", "--language-file", language, "--language", "1"})
@@ -104,7 +103,7 @@ TEST_F(ImportCommandTest, CompatibleActivityWritesTheLanguagesActivityNames) {
 
 TEST_F(ImportCommandTest, ADamagedOtherFileLeavesTheLogbookUntouched) {
   fs::resize_file(m_from, fs::file_size(m_from) - 3);
-  const testing::ToolRun run = RunTool({"import", m_log, m_from, "--after", "10", "--dives", "2"});
+  const test::ToolRun run = RunTool({"import", m_log, m_from, "--after", "10", "--dives", "2"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find(m_from), std::string::npos) << run.err;
   EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
@@ -112,7 +111,7 @@ TEST_F(ImportCommandTest, ADamagedOtherFileLeavesTheLogbookUntouched) {
 }
 
 TEST_F(ImportCommandTest, AMissingLogbookExitsOne) {
-  const testing::ToolRun run =
+  const test::ToolRun run =
       RunTool({"import", m_folder.File("none.LOG"), m_from, "--after", "1", "--dives", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("none.LOG"), std::string::npos);
@@ -129,7 +128,7 @@ TEST_P(ImportUsageTest, ExitsTwoAndLeavesTheLogbookUntouched) {
   std::vector<std::string> args = {"import"};
   for (const std::string& a : GetParam().args)
     args.push_back(a == "LOG" ? m_log : a == "FROM" ? m_from : a);
-  const testing::ToolRun run = RunTool(args);
+  const test::ToolRun run = RunTool(args);
   EXPECT_EQ(run.exitCode, 2) << run.err;
   EXPECT_FALSE(run.err.empty());
   EXPECT_EQ(ReadFileBytes(m_log), m_logBytes);
@@ -151,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"--list", "FROM", "--compatible-activity"}}));
 
 TEST(ImportCommand, HelpDescribesBothForms) {
-  const testing::ToolRun run = RunTool({"import", "--help"});
+  const test::ToolRun run = RunTool({"import", "--help"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("--list FROMFILE"), std::string::npos);
   EXPECT_NE(run.out.find("--after NUMBER"), std::string::npos);

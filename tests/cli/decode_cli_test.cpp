@@ -10,10 +10,10 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::RunTool;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::RunTool;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 
 // Dive objects in the JSON output: each holds the record tag once.
 int DivesIn(const std::string& json) {
@@ -31,8 +31,8 @@ int Lines(const std::string& text) {
 // ---- make-dump -------------------------------------------------------------------------
 
 TEST(MakeDumpCommand, WritesADumpThatDecodesIntoTheDives) {
-  TempFolder folder;
-  const testing::ToolRun run =
+  ScratchFolder folder;
+  const test::ToolRun run =
       RunTool({"make-dump", "--dives", "12", "--seed", "4", folder.File("a.bin")});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFileBytes(folder.File("a.bin")).size(), kDumpFileSize);
@@ -44,7 +44,7 @@ TEST(MakeDumpCommand, WritesADumpThatDecodesIntoTheDives) {
 }
 
 TEST(MakeDumpCommand, IsDeterministicForASeed) {
-  TempFolder folder;
+  ScratchFolder folder;
   for (const char* name : {"a.bin", "b.bin"})
     ASSERT_EQ(RunTool({"make-dump", "--seed", "77", "--dives", "40", folder.File(name)}).exitCode,
               0);
@@ -55,7 +55,7 @@ TEST(MakeDumpCommand, IsDeterministicForASeed) {
 }
 
 TEST(MakeDumpCommand, RefusesBadUsage) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string out = folder.File("x.bin");
   const std::vector<std::vector<std::string>> cases = {
       {"make-dump", out},
@@ -67,7 +67,7 @@ TEST(MakeDumpCommand, RefusesBadUsage) {
       {"make-dump", "--dives", "3", out, "extra"},
       {"make-dump", "--dives"}};
   for (const auto& args : cases) {
-    const testing::ToolRun run = RunTool(args);
+    const test::ToolRun run = RunTool(args);
     EXPECT_EQ(run.exitCode, 2) << args.size() << " " << run.err;
     EXPECT_EQ(Lines(run.err), 1) << run.err;
   }
@@ -75,14 +75,14 @@ TEST(MakeDumpCommand, RefusesBadUsage) {
 }
 
 TEST(MakeDumpCommand, ReportsAFileThatCannotBeWritten) {
-  TempFolder folder;
-  const testing::ToolRun run = RunTool({"make-dump", "--dives", "3", folder.File("no/such/x.bin")});
+  ScratchFolder folder;
+  const test::ToolRun run = RunTool({"make-dump", "--dives", "3", folder.File("no/such/x.bin")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(Lines(run.err), 1) << run.err;
 }
 
 TEST(MakeDumpCommand, HasHelp) {
-  const testing::ToolRun run = RunTool({"make-dump", "--help"});
+  const test::ToolRun run = RunTool({"make-dump", "--help"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("Usage: zirdanlog-cli make-dump"), std::string::npos);
 }
@@ -109,12 +109,12 @@ class DecodeCommand : public ::testing::Test {
             "1"};
   }
 
-  TempFolder m_folder;
+  ScratchFolder m_folder;
 };
 
 TEST_F(DecodeCommand, PrintsTheDivesAsAJsonArray) {
   MakeDump(5);
-  const testing::ToolRun run = RunTool({"decode", Dump()});
+  const test::ToolRun run = RunTool({"decode", Dump()});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   ASSERT_FALSE(run.out.empty());
   EXPECT_EQ(run.out.front(), '[');
@@ -126,7 +126,7 @@ TEST_F(DecodeCommand, WithInfoAddsTheModelAndTheInformationRows) {
   MakeDump(40);
   std::vector<std::string> args = {"decode", Dump(), "--info"};
   for (const std::string& a : Language()) args.push_back(a);
-  const testing::ToolRun run = RunTool(args);
+  const test::ToolRun run = RunTool(args);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   TDumpFile dump;
   ASSERT_TRUE(ReadDumpFile(Dump(), dump).ok);
@@ -143,7 +143,7 @@ TEST_F(DecodeCommand, WithInfoAddsTheModelAndTheInformationRows) {
 TEST_F(DecodeCommand, RejectsAFrameWithAWrongChecksumSayingWhy) {
   MakeDump(5);
   Spoil(1600, 0x01);
-  const testing::ToolRun run = RunTool({"decode", Dump()});
+  const test::ToolRun run = RunTool({"decode", Dump()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.out.empty());
   EXPECT_EQ(Lines(run.err), 1) << run.err;
@@ -153,7 +153,7 @@ TEST_F(DecodeCommand, RejectsAFrameWithAWrongChecksumSayingWhy) {
 TEST_F(DecodeCommand, RejectsAFrameWithoutSyncSayingWhy) {
   MakeDump(5);
   Spoil(0, 0x01);
-  const testing::ToolRun run = RunTool({"decode", Dump()});
+  const test::ToolRun run = RunTool({"decode", Dump()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find("sync"), std::string::npos) << run.err;
 }
@@ -161,7 +161,7 @@ TEST_F(DecodeCommand, RejectsAFrameWithoutSyncSayingWhy) {
 TEST_F(DecodeCommand, ReportsMissingAndShortFiles) {
   EXPECT_EQ(RunTool({"decode", Dump("missing.bin")}).exitCode, 1);
   WriteFileBytes(Dump("short.bin"), std::string(2064, '0'));
-  const testing::ToolRun run = RunTool({"decode", Dump("short.bin")});
+  const test::ToolRun run = RunTool({"decode", Dump("short.bin")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(Lines(run.err), 1) << run.err;
 }
@@ -180,7 +180,7 @@ TEST_F(DecodeCommand, RefusesBadUsage) {
 TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   MakeDump(12);
   const std::string log = m_folder.File("new.log");
-  const testing::ToolRun first = RunTool({"decode", Dump(), "--merge-into", log});
+  const test::ToolRun first = RunTool({"decode", Dump(), "--merge-into", log});
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(DivesIn(first.out), 12);
   TLogbook logbook;
@@ -190,12 +190,12 @@ TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   EXPECT_EQ(logbook.Posledni()->Cislo, 12);
 
   // The same download again adds nothing; with --all it adds every dive once more.
-  const testing::ToolRun again = RunTool({"decode", Dump(), "--merge-into", log});
+  const test::ToolRun again = RunTool({"decode", Dump(), "--merge-into", log});
   ASSERT_EQ(again.exitCode, 0) << again.err;
   EXPECT_EQ(DivesIn(again.out), 0);
   ASSERT_TRUE(LoadLogbook(log, logbook).ok);
   EXPECT_EQ(logbook.PocetPonoru(), 12);
-  const testing::ToolRun all = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
+  const test::ToolRun all = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
   ASSERT_EQ(all.exitCode, 0) << all.err;
   EXPECT_EQ(DivesIn(all.out), 12);
   EXPECT_NE(all.out.find("\"Cislo\":24"), std::string::npos);  // numbered in the logbook
@@ -210,7 +210,7 @@ TEST_F(DecodeCommand, ARejectedFrameLeavesTheLogbookFileAsItWas) {
   ASSERT_EQ(RunTool({"decode", Dump(), "--merge-into", log}).exitCode, 0);
   const std::string before = ReadFileBytes(log);
   Spoil(1700, 0x80);
-  const testing::ToolRun run = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
+  const test::ToolRun run = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(ReadFileBytes(log), before);
   // Nor is a logbook created for it.

@@ -7,12 +7,12 @@
 
 namespace zirdan {
 namespace {
-using testing::ReadFileBytes;
-using testing::RunTool;
-using testing::TempFolder;
+using test::ReadFileBytes;
+using test::RunTool;
+using test::ScratchFolder;
 
 // A small logbook with texts in Windows-1250, a profile and activities 12 and 14.
-std::string SaveSampleLogbook(const TempFolder& dir, const std::string& name) {
+std::string SaveSampleLogbook(const ScratchFolder& dir, const std::string& name) {
   TLogbook book;
   ponor a;
   a.Datum = kDay1980;
@@ -53,7 +53,7 @@ TEST(ToolUsage, HelpUnknownCommandsAndMissingArguments) {
 }
 
 TEST(ToolUsage, AFileThatCannotBeReadGivesOneLineNamingIt) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string missing = dir.File("missing.LOG");
   const auto run = RunTool({"json", missing});
   EXPECT_EQ(run.exitCode, 1);
@@ -63,7 +63,7 @@ TEST(ToolUsage, AFileThatCannotBeReadGivesOneLineNamingIt) {
 }
 
 TEST(JsonCommand, PrintsHeaderStoredFieldsViewAndMeasures) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto run = RunTool({"json", SaveSampleLogbook(dir, "a.LOG")}, "LC_ALL=C");
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::string& j = run.out;
@@ -101,17 +101,17 @@ TEST(JsonCommand, PrintsHeaderStoredFieldsViewAndMeasures) {
 }
 
 TEST(ResaveCommand, WritesTheSameBytesAndKeepsTheOldFile) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string in = SaveSampleLogbook(dir, "in.LOG");
   const std::string out = dir.File("out.LOG");
-  testing::WriteFileBytes(out, "previous");
+  test::WriteFileBytes(out, "previous");
   ASSERT_EQ(RunTool({"resave", in, out}).exitCode, 0);
   EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(in));
   EXPECT_EQ(ReadFileBytes(out + ".bak"), "previous");
 }
 
 TEST(ResaveCommand, CompatibleActivityWritesTheActivityNames) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string in = SaveSampleLogbook(dir, "in.LOG");
   const std::string out = dir.File("out.LOG");
   ASSERT_EQ(RunTool({"resave", in, out, "--compatible-activity"}).exitCode, 0);
@@ -122,7 +122,7 @@ TEST(ResaveCommand, CompatibleActivityWritesTheActivityNames) {
 }
 
 TEST(ResaveCommand, AnOutputThatCannotBeWrittenExitsOne) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string in = SaveSampleLogbook(dir, "in.LOG");
   const auto run = RunTool({"resave", in, dir.File("no/such/folder/out.LOG")});
   EXPECT_EQ(run.exitCode, 1);
@@ -130,7 +130,7 @@ TEST(ResaveCommand, AnOutputThatCannotBeWrittenExitsOne) {
 }
 
 TEST(ConvertCommand, ConvertsTextsInPlaceAndRefusesOtherPairs) {
-  TempFolder dir;
+  ScratchFolder dir;
   TLogbook book;
   ponor d;
   d.Cislo = 1;

@@ -14,9 +14,9 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::RunTool;
-using testing::ToolRun;
+using test::ReadFileBytes;
+using test::RunTool;
+using test::ToolRun;
 
 // UTF-8 with a byte-order mark; language 2 holds the texts the checks look for.
 constexpr const char* kLanguageIni =
@@ -34,7 +34,7 @@ constexpr const char* kLanguageIni =
 class ReportsCliTest : public ::testing::Test {
  protected:
   ReportsCliTest() {
-    testing::WriteFileBytes(m_folder.File("Language.ini"), kLanguageIni);
+    test::WriteFileBytes(m_folder.File("Language.ini"), kLanguageIni);
     ponor first = testing::Dive(1, testing::DayNumber(15, 6, 2003), 1250, 45);
     first.Cas = 9 * 60 + 30;
     first.Lokalita = testing::W("Dalmácie");
@@ -60,7 +60,7 @@ class ReportsCliTest : public ::testing::Test {
     return lines;
   }
 
-  testing::TempFolder m_folder;
+  test::ScratchFolder m_folder;
 };
 
 TEST_F(ReportsCliTest, StatsPrintsTheStatisticsInUtf8) {

@@ -46,12 +46,12 @@ class CsvExportTest : public ::testing::Test {
     const CodecContext codec{m_tables, kFormatBasic, separator};
     return ExportCsv(m_book, m_logPath, codec, CsvHeadingTexts{m_messages, m_labels});
   }
-  std::string File(const char* suffix) const { return testing::ReadFileBytes(m_logPath + suffix); }
+  std::string File(const char* suffix) const { return test::ReadFileBytes(m_logPath + suffix); }
   std::size_t FileCount() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
   }
 
-  testing::TempFolder m_folder;
+  test::ScratchFolder m_folder;
   const fs::path& m_dir = m_folder.Path();
   std::string m_logPath;
   TLogbook m_book;
@@ -265,8 +265,8 @@ TEST_F(CsvExportTest, FileThatCannotBeReplacedIsNamedAndNoTemporaryIsLeft) {
 }
 
 TEST_F(CsvExportTest, EarlierExportIsReplaced) {
-  testing::WriteFileBytes(m_logPath + ".dive.csv",
-                          "an earlier export that was much longer than the new one\r\n");
+  test::WriteFileBytes(m_logPath + ".dive.csv",
+                       "an earlier export that was much longer than the new one\r\n");
   m_book.Append(ponor{});
   ASSERT_TRUE(Export().Result);
   EXPECT_EQ(File(".dive.csv"),

@@ -69,7 +69,7 @@ class ImportReadingTest : public ::testing::Test {
     return dives;
   }
 
-  testing::TempFolder m_folder;
+  test::ScratchFolder m_folder;
   const fs::path& m_dir = m_folder.Path();
   std::string m_fromPath = m_folder.File("jiny.LOG");
 };

@@ -69,7 +69,9 @@ struct IniRow {
   const char* expected;
 };
 
-void PrintTo(const IniRow& row, std::ostream* os) { *os << row.what; }
+void PrintTo(const IniRow& row, std::ostream* os) {
+  *os << row.what;
+}
 
 class TranslationFileIni : public ::testing::TestWithParam<IniRow> {};
 

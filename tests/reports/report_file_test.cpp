@@ -12,11 +12,11 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::TempFolder;
+using test::ReadFileBytes;
+using test::ScratchFolder;
 
 TEST(SaveReportTextTest, EveryLineEndsInCrLfWithoutConversion) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string path = folder.File("Statist.TXT");
   ASSERT_TRUE(SaveReportText(path, {"StrDenik x", " ", testing::W("Přehled ponorů"), ""}));
   EXPECT_EQ(ReadFileBytes(path),
@@ -25,15 +25,15 @@ TEST(SaveReportTextTest, EveryLineEndsInCrLfWithoutConversion) {
 }
 
 TEST(SaveReportTextTest, ReplacesAnExistingFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string path = folder.File("Summary.TXT");
-  testing::WriteFileBytes(path, std::string(1000, 'x'));
+  test::WriteFileBytes(path, std::string(1000, 'x'));
   ASSERT_TRUE(SaveReportText(path, {"a"}));
   EXPECT_EQ(ReadFileBytes(path), "a\r\n");
 }
 
 TEST(SaveReportTextTest, FolderThatDoesNotExistFailsAndLeavesNothing) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string path = folder.File("missing/Statist.TXT");
   const OpResult result = SaveReportText(path, {"a"});
   EXPECT_FALSE(result);
@@ -42,7 +42,7 @@ TEST(SaveReportTextTest, FolderThatDoesNotExistFailsAndLeavesNothing) {
 }
 
 TEST(WriteDiveTextFileTest, WritesTheLinesInTheChosenEncoding) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string path = folder.File("Ponor 1.TXT");
   const std::vector<DiveTextLine> lines = {{testing::W("Čas")}, {"     20 s ..    10.0 m", false}};
   ASSERT_TRUE(WriteDiveTextFile(path, lines, Encoding::Kamenicky));
@@ -52,7 +52,7 @@ TEST(WriteDiveTextFileTest, WritesTheLinesInTheChosenEncoding) {
 }
 
 TEST(WriteDiveTextFileTest, TargetThatIsAFolderFailsAndStaysAsItWas) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string path = folder.File("taken");
   std::filesystem::create_directory(path);
   EXPECT_FALSE(WriteDiveTextFile(path, {{"x"}}, Encoding::Windows1250));

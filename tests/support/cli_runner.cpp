@@ -5,10 +5,8 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
-namespace zirdan::testing {
+namespace zirdan::test {
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,7 +20,7 @@ std::string Quote(const std::string& word) {
 }  // namespace
 
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& environment) {
-  TempFolder capture;
+  ScratchFolder capture;
   std::string command = environment.empty() ? "" : environment + " ";
   command += Quote(ZIRDAN_CLI_PATH);
   for (const std::string& a : args) command += " " + Quote(a);
@@ -35,29 +33,4 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& environ
   return run;
 }
 
-TempFolder::TempFolder() {
-  static int counter = 0;
-  m_path = fs::temp_directory_path() /
-           ("zirdan_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-  fs::remove_all(m_path);
-  fs::create_directories(m_path);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  fs::remove_all(m_path, ec);
-}
-
-std::string ReadFileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFileBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace zirdan::testing
+}  // namespace zirdan::test
