@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "core/number_text.h"
 
 #include "env/message_table.h"
 
@@ -26,9 +27,6 @@ std::string RightAlign(std::string_view text, std::size_t width);
 std::string LeftAlign(std::string_view text, std::size_t width);
 // `text` cut to `width`, or centred: half the missing spaces (rounded down) in front.
 std::string Center(std::string_view text, std::size_t width);
-
-// A number in fixed notation with `decimals` digits after `decimalSeparator`.
-std::string FixedText(double value, int decimals, char decimalSeparator);
 
 // A time as "H HOURS M MINUTES": the hours right-aligned to width 6, a space, StrHodiny,
 // `unitGap`, the minutes right-aligned to `minuteWidth`, a space and StrMinuty.

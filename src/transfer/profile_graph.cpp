@@ -1,5 +1,7 @@
 #include "transfer/profile_graph.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -84,14 +86,6 @@ bool HasLineFlag(const SampleMarks& marks) {
   return marks[0] || marks[1] || marks[2] || marks[3];
 }
 
-std::string TwoDecimals(double value, char decimalSeparator) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  std::string text = buffer;
-  std::replace(text.begin(), text.end(), '.', decimalSeparator);
-  return text;
-}
-
 // Draws in units relative to the large graph's origin O.
 class LargeGraphPainter {
  public:
@@ -139,9 +133,9 @@ void DrawLargeGraph(Canvas& canvas, const ponorTxt& view, int16_t hloubka,
   p.Text(5, -20, messages.Text("StrPonorC") + " " + view.Cislo, 8);
   p.Text(500, -20,
          messages.Text("StrSpotreba1") + " " +
-             TwoDecimals(values.ConsumptionRate, decimalSeparator) + " " +
+             FixedText(values.ConsumptionRate, 2, decimalSeparator) + " " +
              messages.Text("StrSpotreba2") + ", " + messages.Text("StrPrumHl") + " " +
-             TwoDecimals(values.AverageDepth, decimalSeparator) + " m",
+             FixedText(values.AverageDepth, 2, decimalSeparator) + " m",
          8);
 
   // Time grid, one line every 5 minutes; the line at the plot's right end is left out.

@@ -1,9 +1,10 @@
 #include "ui/main_window_model.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
+#include "core/number_text.h"
 #include "core/profile.h"
 #include "core/win1250.h"
 
@@ -16,14 +17,6 @@ constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {20, 10, 20, 2
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
-  return text;
-}
-
-std::string FixedTwoDecimals(double value, char decimalSeparator) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  std::string text = buffer;
-  std::replace(text.begin(), text.end(), '.', decimalSeparator);
   return text;
 }
 
@@ -83,7 +76,7 @@ std::size_t ListSize(CategoryList list) {
 
 std::string ConsumptionLabel(double value, bool fromProfile, const TMessageTable& m,
                              char decimalSeparator) {
-  const std::string number = FixedTwoDecimals(value, decimalSeparator);
+  const std::string number = FixedText(value, 2, decimalSeparator);
   if (fromProfile) return m.Text("StrSpotreba1") + " " + number + " " + m.Text("StrSpotreba2");
   if (value > 0)
     return m.Text("StrSpotreba1") + " " + m.Text("StrSpotreba3") + " " + number + " " +
@@ -93,7 +86,7 @@ std::string ConsumptionLabel(double value, bool fromProfile, const TMessageTable
 
 std::string FullnessLabel(double value, bool fromProfile, const TMessageTable& m,
                           char decimalSeparator) {
-  const std::string number = FixedTwoDecimals(value, decimalSeparator);
+  const std::string number = FixedText(value, 2, decimalSeparator);
   if (fromProfile) return m.Text("StrObdelnik") + " " + number + " %";
   if (value > 0) return m.Text("StrObdelnik") + " " + m.Text("StrObdelnik2") + " " + number + " %";
   return "";
