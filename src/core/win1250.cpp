@@ -93,4 +93,33 @@ std::string Utf8ToWin1250(std::string_view text, char replacement) {
   return out;
 }
 
+char Win1250ToUpper(char byte) {
+  const auto b = static_cast<uint8_t>(byte);
+  uint8_t upper = b;
+  if (b >= 'a' && b <= 'z') {
+    upper = static_cast<uint8_t>(b - 0x20);
+  } else if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {  // á..ţ, except the division sign
+    upper = static_cast<uint8_t>(b - 0x20);
+  } else {
+    switch (b) {
+      case 0x9A: case 0x9C: case 0x9D: case 0x9E: case 0x9F:  // š ś ť ž ź
+        upper = static_cast<uint8_t>(b - 0x10);
+        break;
+      case 0xB3: upper = 0xA3; break;  // ł
+      case 0xB9: upper = 0xA5; break;  // ą
+      case 0xBA: upper = 0xAA; break;  // ş
+      case 0xBE: upper = 0xBC; break;  // ľ
+      case 0xBF: upper = 0xAF; break;  // ż
+      default: break;
+    }
+  }
+  return static_cast<char>(upper);
+}
+
+std::string Win1250ToUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Win1250ToUpper(c);
+  return out;
+}
+
 }  // namespace zirdan

@@ -19,4 +19,9 @@ std::string Win1250ToUtf8(std::string_view text);
 // Characters Windows-1250 cannot hold, and malformed UTF-8, become `replacement`.
 std::string Utf8ToWin1250(std::string_view text, char replacement = '?');
 
+// Upper case by the code page's own case mapping: the 66 lower-case letters (a to z and
+// 40 accented ones) become their capitals, keeping diacritics; other bytes are unchanged.
+char Win1250ToUpper(char byte);
+std::string Win1250ToUpper(std::string_view text);
+
 }  // namespace zirdan

@@ -50,3 +50,21 @@ TEST(CategoryTables, BuiltInNamesAreWindows1250) {
 
 }  // namespace
 }  // namespace zirdan
+
+namespace zirdan {
+namespace {
+
+TEST(Win1250, UpperCaseKeepsDiacriticsAndLeavesOtherBytes) {
+  EXPECT_EQ(Win1250ToUtf8(Win1250ToUpper(Utf8ToWin1250("nováková řůžľťšźżłąş"))),
+            "NOVÁKOVÁ ŘŮŽĽŤŠŹŻŁĄŞ");
+  EXPECT_EQ(Win1250ToUpper(Utf8ToWin1250("ß÷1-")), Utf8ToWin1250("ß÷1-"));
+  int lowerLetters = 0;
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    if (Win1250ToUpper(c) != c) ++lowerLetters;
+  }
+  EXPECT_EQ(lowerLetters, 66);
+}
+
+}  // namespace
+}  // namespace zirdan
