@@ -102,15 +102,30 @@ char Win1250ToUpper(char byte) {
     upper = static_cast<uint8_t>(b - 0x20);
   } else {
     switch (b) {
-      case 0x9A: case 0x9C: case 0x9D: case 0x9E: case 0x9F:  // š ś ť ž ź
+      case 0x9A:
+      case 0x9C:
+      case 0x9D:
+      case 0x9E:
+      case 0x9F:  // š ś ť ž ź
         upper = static_cast<uint8_t>(b - 0x10);
         break;
-      case 0xB3: upper = 0xA3; break;  // ł
-      case 0xB9: upper = 0xA5; break;  // ą
-      case 0xBA: upper = 0xAA; break;  // ş
-      case 0xBE: upper = 0xBC; break;  // ľ
-      case 0xBF: upper = 0xAF; break;  // ż
-      default: break;
+      case 0xB3:
+        upper = 0xA3;
+        break;  // ł
+      case 0xB9:
+        upper = 0xA5;
+        break;  // ą
+      case 0xBA:
+        upper = 0xAA;
+        break;  // ş
+      case 0xBE:
+        upper = 0xBC;
+        break;  // ľ
+      case 0xBF:
+        upper = 0xAF;
+        break;  // ż
+      default:
+        break;
     }
   }
   return static_cast<char>(upper);

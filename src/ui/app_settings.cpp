@@ -75,16 +75,6 @@ class Writer {
 
 }  // namespace
 
-int TAppSettings::OutputEncodingCode() const {
-  // Read in this order, the last item that is on wins; none on leaves Windows-1250.
-  int code = 4;
-  if (KodovaniWindows) code = 4;
-  if (KodovaniKamenicky) code = 1;
-  if (KodovaniLatin2) code = 2;
-  if (KodovaniAscii) code = 0;
-  return code;
-}
-
 TAppSettings ReadAppSettings(const SettingsStore& store) {
   const Reader r(store);
   TAppSettings s;
@@ -119,10 +109,10 @@ TAppSettings ReadAppSettings(const SettingsStore& store) {
   const bool kamenicky = r.Boolean(kSoubory, "KodovaniKamenicky", true);
   const bool latin2 = r.Boolean(kSoubory, "KodovaniLatin2", false);
   const bool ascii = r.Boolean(kSoubory, "KodovaniAscii", false);
-  s.KodovaniAscii = ascii;
-  s.KodovaniLatin2 = latin2 && !ascii;
-  s.KodovaniKamenicky = kamenicky && !latin2 && !ascii;
-  s.KodovaniWindows = windows && !kamenicky && !latin2 && !ascii;
+  s.Kodovani.KodovaniAscii = ascii;
+  s.Kodovani.KodovaniLatin2 = latin2 && !ascii;
+  s.Kodovani.KodovaniKamenicky = kamenicky && !latin2 && !ascii;
+  s.Kodovani.KodovaniWindows = windows && !kamenicky && !latin2 && !ascii;
 
   for (int n = 0; n < kRecentFileCount; ++n)
     s.Historie[n] = r.Text(kHistorie, kHistorie + std::to_string(n), "");
@@ -156,10 +146,10 @@ bool WriteAppSettings(const TAppSettings& s, SettingsStore& store) {
   w.Text(kFonty, "FontCourier", s.FontCourier);
   w.Integer(kFonty, "FontSerifSize", s.FontSerifSize);
   w.Integer(kFonty, "FontCourierSize", s.FontCourierSize);
-  w.Boolean(kSoubory, "KodovaniWindows", s.KodovaniWindows);
-  w.Boolean(kSoubory, "KodovaniKamenicky", s.KodovaniKamenicky);
-  w.Boolean(kSoubory, "KodovaniLatin2", s.KodovaniLatin2);
-  w.Boolean(kSoubory, "KodovaniAscii", s.KodovaniAscii);
+  w.Boolean(kSoubory, "KodovaniWindows", s.Kodovani.KodovaniWindows);
+  w.Boolean(kSoubory, "KodovaniKamenicky", s.Kodovani.KodovaniKamenicky);
+  w.Boolean(kSoubory, "KodovaniLatin2", s.Kodovani.KodovaniLatin2);
+  w.Boolean(kSoubory, "KodovaniAscii", s.Kodovani.KodovaniAscii);
   for (int n = 1; n <= kPortCount; ++n)
     w.Boolean(kKomunikace, "COM" + std::to_string(n), s.PortChecked == n);
   w.Boolean(kKomunikace, "JenNovePonory", s.JenNovePonory);

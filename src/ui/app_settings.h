@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core/encoding.h"
 #include "ui/settings_store.h"
 
 namespace zirdan {
@@ -23,33 +24,29 @@ inline constexpr int kPortCount = 8;
 // Every setting in memory, one field per stored value; the defaults are those of an
 // empty store. Check marks of menu items are held here too.
 struct TAppSettings {
-  int MTop = 0;                      // main window top edge, pixels
-  int MLeft = 0;                     // main window left edge, pixels
-  std::string Jazyk = "2";           // language, 1-based position in Language.ini's list
-  int FontCharSet = 1;               // character set code of every window font
-  int PocetMinutMeziGrafy = 5;       // minutes between graphs when joining and splitting
-  int PocetPonoruProSoucet = 6;      // dives per subtotal in the statistics, 2..50
-  bool CasZGrafu = true;             // take the dive time from the profile when longer
-  bool KompatibilniAktivity = false; // compatible activity format when saving
-  bool ZirdanNitrox = false;         // nitrox model: default profile format 24
-  bool ZirdanOxy = false;            // oxy model: default profile format 25
-  bool Oboustranne = false;          // double-sided printing
-  int LevyOkraj = 1500;              // left print margin, 1/10000 of the page
-  int PravyOkraj = 0;                // right print margin
-  int VsechnyOkraje = 0;             // all print margins
-  bool Barevne = false;              // print in colour
+  int MTop = 0;                       // main window top edge, pixels
+  int MLeft = 0;                      // main window left edge, pixels
+  std::string Jazyk = "2";            // language, 1-based position in Language.ini's list
+  int FontCharSet = 1;                // character set code of every window font
+  int PocetMinutMeziGrafy = 5;        // minutes between graphs when joining and splitting
+  int PocetPonoruProSoucet = 6;       // dives per subtotal in the statistics, 2..50
+  bool CasZGrafu = true;              // take the dive time from the profile when longer
+  bool KompatibilniAktivity = false;  // compatible activity format when saving
+  bool ZirdanNitrox = false;          // nitrox model: default profile format 24
+  bool ZirdanOxy = false;             // oxy model: default profile format 25
+  bool Oboustranne = false;           // double-sided printing
+  int LevyOkraj = 1500;               // left print margin, 1/10000 of the page
+  int PravyOkraj = 0;                 // right print margin
+  int VsechnyOkraje = 0;              // all print margins
+  bool Barevne = false;               // print in colour
   std::string FontSerif = "MS Sans Serif";
   std::string FontCourier = "Courier New";
-  int FontSerifSize = 8;             // points
-  int FontCourierSize = 10;          // points
-  int PortChecked = 0;               // checked port item 1..8, 0 = none checked
-  bool JenNovePonory = true;         // a download merges only dives newer than the last
-  bool ZobrazovatInfo = false;       // show the information window after a download
-  // Text-file encoding radio items; at most one is on (the last one read wins).
-  bool KodovaniWindows = false;
-  bool KodovaniKamenicky = true;
-  bool KodovaniLatin2 = false;
-  bool KodovaniAscii = false;
+  int FontSerifSize = 8;            // points
+  int FontCourierSize = 10;         // points
+  int PortChecked = 0;              // checked port item 1..8, 0 = none checked
+  bool JenNovePonory = true;        // a download merges only dives newer than the last
+  bool ZobrazovatInfo = false;      // show the information window after a download
+  OutputEncodingSettings Kodovani;  // text-file encoding radio items, at most one on
   std::array<std::string, kRecentFileCount> Historie;  // recent files, most recent first
   WindowGeometry Graf{0, 100, 640, 480};
   WindowGeometry Statistika{0, 100, 640, 750};
@@ -59,10 +56,7 @@ struct TAppSettings {
   int Port() const { return PortChecked == 0 ? 1 : PortChecked; }
   // The default profile format of the model switches: 24, 25 or 22.
   uint16_t DefaultProfileFormat() const { return ZirdanNitrox ? 24 : ZirdanOxy ? 25 : 22; }
-  // The text-file encoding code: 0 Ascii, 1 Kamenický, 2 Latin2, 4 Windows-1250.
-  int OutputEncodingCode() const;
-
-  bool operator==(const TAppSettings&) const = default;
+  Encoding OutputEncoding() const { return zirdan::OutputEncoding(Kodovani); }
 };
 
 // Reads every setting; missing or unreadable values take their defaults.

@@ -10,8 +10,8 @@ namespace zirdan {
 namespace {
 
 // Longest text each typed field stores.
-constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {
-    20, 10, 20, 20, 10, 10, 10, 10, 10, 10, 10, 20, 47, 254};
+constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {20, 10, 20, 20, 10, 10, 10,
+                                                                   10, 10, 10, 10, 20, 47, 254};
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -28,41 +28,55 @@ std::string FixedTwoDecimals(double value, char decimalSeparator) {
 
 std::array<bool, 16>& Flags(ponorTxt& view, CategorySet set) {
   switch (set) {
-    case CategorySet::TypPonoru: return view.TypPonoruPriznaky;
-    case CategorySet::TypAktivity: return view.TypAktivityPriznaky;
-    case CategorySet::Chyby: break;
+    case CategorySet::TypPonoru:
+      return view.TypPonoruPriznaky;
+    case CategorySet::TypAktivity:
+      return view.TypAktivityPriznaky;
+    case CategorySet::Chyby:
+      break;
   }
   return view.ChybyPriznaky;
 }
 
 const std::string& SetText(const ponorTxt& view, CategorySet set) {
   switch (set) {
-    case CategorySet::TypPonoru: return view.TypPonoru;
-    case CategorySet::TypAktivity: return view.TypAktivity;
-    case CategorySet::Chyby: break;
+    case CategorySet::TypPonoru:
+      return view.TypPonoru;
+    case CategorySet::TypAktivity:
+      return view.TypAktivity;
+    case CategorySet::Chyby:
+      break;
   }
   return view.Chyby;
 }
 
 uint8_t& ListCode(ponorTxt& view, CategoryList list) {
   switch (list) {
-    case CategoryList::NadmorskaVyska: return view.NadmorskaVyskaKod;
-    case CategoryList::Pocasi: return view.PocasiKod;
-    case CategoryList::Oblek: break;
+    case CategoryList::NadmorskaVyska:
+      return view.NadmorskaVyskaKod;
+    case CategoryList::Pocasi:
+      return view.PocasiKod;
+    case CategoryList::Oblek:
+      break;
   }
   return view.OblekKod;
 }
 
 const std::string& ListName(const ponorTxt& view, CategoryList list) {
   switch (list) {
-    case CategoryList::NadmorskaVyska: return view.NadmorskaVyska;
-    case CategoryList::Pocasi: return view.Pocasi;
-    case CategoryList::Oblek: break;
+    case CategoryList::NadmorskaVyska:
+      return view.NadmorskaVyska;
+    case CategoryList::Pocasi:
+      return view.Pocasi;
+    case CategoryList::Oblek:
+      break;
   }
   return view.Oblek;
 }
 
-std::size_t ListSize(CategoryList list) { return list == CategoryList::NadmorskaVyska ? 5 : 7; }
+std::size_t ListSize(CategoryList list) {
+  return list == CategoryList::NadmorskaVyska ? 5 : 7;
+}
 
 }  // namespace
 
@@ -118,7 +132,9 @@ std::string MainWindowModel::StatusText() const {
   return text;
 }
 
-void MainWindowModel::MarkChanged() { m_logbook.Zmeneno = true; }
+void MainWindowModel::MarkChanged() {
+  m_logbook.Zmeneno = true;
+}
 
 void MainWindowModel::OpenLogbook(TLogbook&& loaded, const std::string& path) {
   const uint16_t defaultFormat = m_settings.DefaultProfileFormat();
@@ -163,20 +179,34 @@ void MainWindowModel::Select(int index) {
 std::string& MainWindowModel::ViewText(TextField field) {
   ponorTxt& v = *m_view;
   switch (field) {
-    case TextField::Datum: return v.Datum;
-    case TextField::Cas: return v.Cas;
-    case TextField::Lokalita: return v.Lokalita;
-    case TextField::Misto: return v.Misto;
-    case TextField::PovrchovyInterval: return v.PovrchovyInterval;
-    case TextField::TeplotaVzduchu: return v.TeplotaVzduchu;
-    case TextField::Lahev: return v.Lahev;
-    case TextField::Hloubka: return v.Hloubka;
-    case TextField::DelkaPonoru: return v.DelkaPonoru;
-    case TextField::TeplotaVody: return v.TeplotaVody;
-    case TextField::SpotrebaVzduchu: return v.SpotrebaVzduchu;
-    case TextField::Jiny: return v.Jiny;
-    case TextField::Partner: return v.Partner;
-    case TextField::Poznamka: break;
+    case TextField::Datum:
+      return v.Datum;
+    case TextField::Cas:
+      return v.Cas;
+    case TextField::Lokalita:
+      return v.Lokalita;
+    case TextField::Misto:
+      return v.Misto;
+    case TextField::PovrchovyInterval:
+      return v.PovrchovyInterval;
+    case TextField::TeplotaVzduchu:
+      return v.TeplotaVzduchu;
+    case TextField::Lahev:
+      return v.Lahev;
+    case TextField::Hloubka:
+      return v.Hloubka;
+    case TextField::DelkaPonoru:
+      return v.DelkaPonoru;
+    case TextField::TeplotaVody:
+      return v.TeplotaVody;
+    case TextField::SpotrebaVzduchu:
+      return v.SpotrebaVzduchu;
+    case TextField::Jiny:
+      return v.Jiny;
+    case TextField::Partner:
+      return v.Partner;
+    case TextField::Poznamka:
+      break;
   }
   return v.Poznamka;
 }
@@ -255,10 +285,18 @@ void MainWindowModel::Navigate(Move move) {
   StoreEditedDive();
   const int last = static_cast<int>(m_logbook.PocetPonoru()) - 1;
   switch (move) {
-    case Move::Previous: Select(m_selected > 0 ? m_selected - 1 : m_selected); break;
-    case Move::Next: Select(m_selected < last ? m_selected + 1 : m_selected); break;
-    case Move::First: Select(0); break;
-    case Move::Last: Select(last); break;
+    case Move::Previous:
+      Select(m_selected > 0 ? m_selected - 1 : m_selected);
+      break;
+    case Move::Next:
+      Select(m_selected < last ? m_selected + 1 : m_selected);
+      break;
+    case Move::First:
+      Select(0);
+      break;
+    case Move::Last:
+      Select(last);
+      break;
   }
   ShowCurrentDive();
 }
@@ -328,8 +366,12 @@ std::vector<std::string> MainWindowModel::PickListValues(PickList list) const {
   const std::string& locality = m_view->Lokalita;
   m_logbook.ForEach([&](const pam& d) {
     switch (list) {
-      case PickList::Lokalita: values.push_back(d.Lokalita); break;
-      case PickList::Partner: values.push_back(d.Partner); break;
+      case PickList::Lokalita:
+        values.push_back(d.Lokalita);
+        break;
+      case PickList::Partner:
+        values.push_back(d.Partner);
+        break;
       case PickList::Misto:
         if (locality.empty() || d.Lokalita == locality) values.push_back(d.Misto);
         break;
@@ -347,9 +389,15 @@ std::vector<std::string> MainWindowModel::PickListValues(PickList list) const {
 void MainWindowModel::ApplyPick(PickList list, const std::string& text) {
   if (!m_current) return;
   switch (list) {
-    case PickList::Lokalita: m_view->Lokalita = Cut(text, 20); break;
-    case PickList::Misto: m_view->Misto = Cut(text, 20); break;
-    case PickList::Partner: m_view->Partner = Cut(text, 47); break;
+    case PickList::Lokalita:
+      m_view->Lokalita = Cut(text, 20);
+      break;
+    case PickList::Misto:
+      m_view->Misto = Cut(text, 20);
+      break;
+    case PickList::Partner:
+      m_view->Partner = Cut(text, 47);
+      break;
   }
   MarkChanged();
   StoreViewIntoCurrentDive();

@@ -15,8 +15,20 @@ namespace zirdan {
 
 // The typed fields of the main window whose text is stored into the dive.
 enum class TextField {
-  Datum, Cas, Lokalita, Misto, PovrchovyInterval, TeplotaVzduchu, Lahev, Hloubka,
-  DelkaPonoru, TeplotaVody, SpotrebaVzduchu, Jiny, Partner, Poznamka,
+  Datum,
+  Cas,
+  Lokalita,
+  Misto,
+  PovrchovyInterval,
+  TeplotaVzduchu,
+  Lahev,
+  Hloubka,
+  DelkaPonoru,
+  TeplotaVody,
+  SpotrebaVzduchu,
+  Jiny,
+  Partner,
+  Poznamka,
 };
 inline constexpr int kTextFieldCount = 14;
 

@@ -27,8 +27,7 @@ class MemorySettingsStore : public SettingsStore {
     if (it == m_values.end()) return std::nullopt;
     return it->second;
   }
-  bool Set(const std::string& section, const std::string& name,
-           const std::string& value) override {
+  bool Set(const std::string& section, const std::string& name, const std::string& value) override {
     m_values[{section, name}] = value;
     return true;
   }
