@@ -1,0 +1,38 @@
+#include "cli/cli_language.h"
+
+#include "cli/cli_common.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
+
+namespace zirdan::cli {
+
+std::optional<CliLanguage> TakeLanguageOptions(CommandArgs& args, std::string& error) {
+  std::string problem;
+  const std::optional<std::string> path = TakeOption(args, "--language-file", problem);
+  const std::optional<std::string> number = TakeOption(args, "--language", problem);
+  if (!problem.empty()) {
+    error = problem;
+    return std::nullopt;
+  }
+
+  CliLanguage language;
+  if (number) {
+    // The editor keeps the number as decimal text; a number without sections in the file
+    // simply reads "Error" texts, as it does there.
+    const std::optional<long> n = ParseNumber(*number, 1, 999);
+    if (!n) {
+      error = "--language needs a language number from 1 to 999, not '" + *number + "'";
+      return std::nullopt;
+    }
+    language.Number = static_cast<int>(*n);
+  }
+  language.FilePath = path ? *path : ExecutableDir() + "Language.ini";
+
+  const TTranslationFile file = TTranslationFile::Load(language.FilePath);
+  LoadMessageTable(file, language.Number, language.Messages);
+  language.Tables = TCategoryTables::BuiltIn();
+  LoadCategoryNames(file, language.Number, language.Tables);
+  return language;
+}
+
+}  // namespace zirdan::cli
