@@ -12,8 +12,21 @@ namespace zirdan {
 // bit 9 is set (bit 9 wins).
 uint16_t ProfileFormat(uint16_t typPonoru, uint16_t vychoziFormatGrafu);
 
+// One profile sample: its depth and the dive computer's warning marks.
+struct ProfileSample {
+  int32_t Hloubka = 0;  // centimetres, 0..15984 (raw steps of 15.625 cm, rounded)
+  SampleMarks Znaky{};  // flag 0 = bit 4 of the second byte, 1 = bit 3, 2 = bit 2,
+                        // 3 = bit 1, 4 = bit 0, 5 = bit 5
+};
+
+// Decodes the two bytes of one sample: the top ten bits are the raw depth, the low six the
+// marks.
+ProfileSample DecodeSample(uint8_t first, uint8_t second);
+
 // Decodes the gas values and the samples of the dive's profile into the view, which the
-// record-to-view conversion has already reset. Only called when GrafPocet is not 0.
+// record-to-view conversion has already reset. Only called when GrafPocet is not 0. At most
+// 665 samples are decoded, only those whose two bytes both lie within GrafPocet, and no
+// byte past the record's 2002 is read whatever GrafPocet says.
 void DecodeProfile(const ponor& dive, uint16_t format, char decimalSeparator, ponorTxt& view);
 
 // A measure of a dive, and whether its profile was used to compute it.
@@ -23,7 +36,7 @@ struct Measure {
 };
 
 // The three measures, from a dive and its already decoded view (so a report that needs all
-// three decodes the dive once).
+// three decodes the dive once). A zero divisor gives 0 without the profile flag.
 Measure ConsumptionRate(const ponor& dive, const ponorTxt& view);  // litres per minute
 Measure Fullness(const ponor& dive, const ponorTxt& view);         // percent
 Measure AverageDepth(const ponor& dive, const ponorTxt& view);     // metres
