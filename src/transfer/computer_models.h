@@ -10,11 +10,11 @@ namespace zirdan {
 
 // One dive computer model, recognised by the code byte of its memory image.
 struct TComputerModel {
-  uint8_t Code = 0;             // model code at image offset 1984 (after mirroring)
-  std::string_view Name;        // display name, at most 50 characters, ASCII
-  bool Nitrox = false;          // dives get dive-type bit 8, pO2 setting shown
-  bool Oxy = false;             // dives get dive-type bit 9
-  bool AirIntegrated = false;   // sensitivity setting shown
+  uint8_t Code = 0;            // model code at image offset 1984 (after mirroring)
+  std::string_view Name;       // display name, at most 50 characters, ASCII
+  bool Nitrox = false;         // dives get dive-type bit 8, pO2 setting shown
+  bool Oxy = false;            // dives get dive-type bit 9
+  bool AirIntegrated = false;  // sensitivity setting shown
 };
 
 // The model table. Row 0 is the default for an unknown code and is never matched.

@@ -3,7 +3,9 @@
 namespace zirdan {
 namespace {
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+  return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
 
 // Days from 1 January 1970 of a proleptic Gregorian date, any month and day: a month
 // outside 1..12 moves the year, a day outside its month moves into the neighbours.
@@ -33,7 +35,9 @@ void CivilFromDays(int64_t days, int64_t& year, int& month, int& day) {
 
 const int64_t kDays1600 = DaysFromCivil(1600, 1, 1);
 
-bool IsLeap(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int64_t year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int MonthLength(int64_t year, int month) {
   static constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -57,13 +61,6 @@ TCivilTime SplitDownloadTime(TDownloadTime time) {
   t.Month = static_cast<int>(time % 100);
   t.Year = static_cast<int64_t>(time / 100);
   return t;
-}
-
-TDownloadTime JoinDownloadTime(const TCivilTime& t) {
-  TDownloadTime value = static_cast<TDownloadTime>(t.Year);
-  for (int field : {t.Month, t.Day, t.Hour, t.Minute, t.Second})
-    value = value * 100 + static_cast<TDownloadTime>(field);
-  return value * 10 + static_cast<TDownloadTime>(t.Tenth);
 }
 
 int64_t SecondsFrom1600(const TCivilTime& t) {

@@ -23,8 +23,6 @@ struct TCivilTime {
 
 // The fields of YYYYMMDDhhmmssT.
 TCivilTime SplitDownloadTime(TDownloadTime time);
-// The DownloadTime of a moment (fields as they stand, years 0..9999).
-TDownloadTime JoinDownloadTime(const TCivilTime& time);
 
 // Seconds of a moment counted from 1 January 1600, 00:00:00 (the tenth is ignored).
 int64_t SecondsFrom1600(const TCivilTime& time);

@@ -24,8 +24,8 @@ TMergeResult MergeNewDives(TLogbook& logbook, const TDecodedImage& image, bool o
   }
   const std::size_t taken = image.Dives.size() - first;
   if (logbook.PocetPonoru() + taken > kMaxDives) {
-    result.Status = OpResult::Failure("the logbook cannot hold " + std::to_string(taken) +
-                                      " more dives");
+    result.Status =
+        OpResult::Failure("the logbook cannot hold " + std::to_string(taken) + " more dives");
     return result;
   }
 

@@ -10,8 +10,7 @@ TMemoryImage MirrorImage(const TMemoryImage& image) {
 
 uint16_t ImageChecksum(const TMemoryImage& mirrored) {
   uint16_t sum = 0;
-  for (std::size_t i = 0; i < image::kChecksum; ++i)
-    sum = static_cast<uint16_t>(sum + mirrored[i]);
+  for (std::size_t i = 0; i < image::kChecksum; ++i) sum = static_cast<uint16_t>(sum + mirrored[i]);
   return sum;
 }
 

@@ -133,8 +133,7 @@ std::string DecodeFaultText(DecodeFault fault) {
 }
 
 ponor DiveFromLogEntry(std::span<const uint8_t, image::kLogEntrySize> e,
-                       const TComputerModel& model, TDownloadTime downloadTime,
-                       uint32_t clockNow) {
+                       const TComputerModel& model, TDownloadTime downloadTime, uint32_t clockNow) {
   ponor dive;  // texts empty, weather and suit 0, air temperature and cylinder empty
   const uint32_t stamp = uint32_t{e[7]} << 24 | uint32_t{e[8]} << 16 | uint32_t{e[9]} << 8 | e[10];
   const TDiveStart start = DiveStartFromAge(downloadTime, static_cast<int32_t>(clockNow - stamp));
@@ -142,7 +141,8 @@ ponor DiveFromLogEntry(std::span<const uint8_t, image::kLogEntrySize> e,
   dive.Cas = start.Cas;
   dive.NadmorskaVyska = static_cast<uint8_t>((e[0] >> 6) + 1);
   // Digits above 9 are taken at face value here, as the device sends them.
-  dive.DelkaPonoru = static_cast<int16_t>(((e[0] >> 2) & 1) * 100 + (e[1] >> 4) * 10 + (e[1] & 0x0F));
+  dive.DelkaPonoru =
+      static_cast<int16_t>(((e[0] >> 2) & 1) * 100 + (e[1] >> 4) * 10 + (e[1] & 0x0F));
   dive.Hloubka = DepthCentimetres(unsigned{e[2]} * 4 + (e[3] >> 6));
   dive.PovrchovyInterval = (e[0] & 0x02) ? SurfaceInterval(e[4], e[5]) : int16_t{kEmptyValue};
   dive.SpotrebaVzduchu = PressureUsed(e[6], model.Code);
@@ -168,8 +168,7 @@ TDecodedImage DecodeMemoryImage(const TMemoryImage& received, TDownloadTime down
     return result;
   }
   result.Identification = ReadBigEndian24(m, image::kIdentification);
-  const std::size_t n =
-      std::min<std::size_t>(TotalDiveCount(m), image::kLogEntries);
+  const std::size_t n = std::min<std::size_t>(TotalDiveCount(m), image::kLogEntries);
   if (n == 0) {
     result.Fault = DecodeFault::NoDives;
     return result;
@@ -190,8 +189,7 @@ TDecodedImage DecodeMemoryImage(const TMemoryImage& received, TDownloadTime down
   }
 
   // From the oldest dive on, the log is in chronological order.
-  std::rotate(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(OldestDive(log)),
-              log.end());
+  std::rotate(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(OldestDive(log)), log.end());
   for (std::size_t i = 0; i < n; ++i) log[i].Cislo = static_cast<uint16_t>(i + 1);
 
   if (!HandOutProfiles(m, writePosition, log)) {

@@ -28,9 +28,9 @@ std::string DecodeFaultText(DecodeFault fault);
 struct TDecodedImage {
   DecodeFault Fault = DecodeFault::None;
   const TComputerModel* Model = &ComputerModels[0];  // CurrentModel: the row of the model code
-  TMemoryImage Mirrored{};        // the frame with every byte bit-mirrored
-  uint32_t Identification = 0;    // the device's identification number, 24 bits
-  std::vector<ponor> Dives;       // the dives, oldest first, numbered 1..N; empty when rejected
+  TMemoryImage Mirrored{};                           // the frame with every byte bit-mirrored
+  uint32_t Identification = 0;                       // the device's identification number, 24 bits
+  std::vector<ponor> Dives;  // the dives, oldest first, numbered 1..N; empty when rejected
 
   bool Accepted() const { return Fault == DecodeFault::None; }
 };
@@ -44,7 +44,6 @@ TDecodedImage DecodeMemoryImage(const TMemoryImage& received, TDownloadTime down
 // One dive from the 12 bytes of a dive-log entry of a mirrored image, dated from the
 // download moment and the device clock at sending. Cislo is left 0.
 ponor DiveFromLogEntry(std::span<const uint8_t, image::kLogEntrySize> entry,
-                       const TComputerModel& model, TDownloadTime downloadTime,
-                       uint32_t clockNow);
+                       const TComputerModel& model, TDownloadTime downloadTime, uint32_t clockNow);
 
 }  // namespace zirdan

@@ -6,10 +6,13 @@
 namespace zirdan {
 namespace {
 
-uint8_t Bcd(unsigned value) { return static_cast<uint8_t>((value / 10) << 4 | value % 10); }
+uint8_t Bcd(unsigned value) {
+  return static_cast<uint8_t>((value / 10) << 4 | value % 10);
+}
 
 void WriteBigEndian(TMemoryImage& m, std::size_t offset, uint32_t value, int bytes) {
-  for (int i = bytes - 1; i >= 0; --i, value >>= 8) m[offset + static_cast<std::size_t>(i)] = value & 0xFF;
+  for (int i = bytes - 1; i >= 0; --i, value >>= 8)
+    m[offset + static_cast<std::size_t>(i)] = value & 0xFF;
 }
 
 OpResult CheckDive(const TDeviceDive& d, std::size_t index) {
@@ -55,9 +58,9 @@ void WriteRing(TMemoryImage& m, const TImageContent& content, std::size_t kept) 
     const std::vector<uint8_t>& profile = content.Dives[i].Profile;
     written.insert(written.end(), profile.begin(), profile.end());
   }
-  const std::size_t first =
-      (content.Device.RingWritePosition + image::kRingSize - (written.size() - 1) % image::kRingSize) %
-      image::kRingSize;
+  const std::size_t first = (content.Device.RingWritePosition + image::kRingSize -
+                             (written.size() - 1) % image::kRingSize) %
+                            image::kRingSize;
   for (std::size_t j = 0; j < written.size(); ++j)
     m[image::kRing + (first + j) % image::kRingSize] = written[j];
 }
@@ -103,7 +106,8 @@ OpResult EncodeMemoryImage(const TImageContent& content, TMemoryImage& frame) {
   m[0] = m[1] = m[2] = image::kSyncByte;
   m[3] = 0x00;
   // A device that logged `total` dives wrote dive number t into slot t mod 37.
-  for (std::size_t i = 0; i < n; ++i) WriteLogEntry(m, (total - n + i) % image::kLogEntries, content.Dives[i]);
+  for (std::size_t i = 0; i < n; ++i)
+    WriteLogEntry(m, (total - n + i) % image::kLogEntries, content.Dives[i]);
   const std::size_t kept = KeptProfiles(content.Dives);
   WriteRing(m, content, kept);
 

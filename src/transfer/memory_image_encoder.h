@@ -11,29 +11,29 @@ namespace zirdan {
 // One dive as the dive computer keeps it: a dive-log entry in the device's own units and
 // the raw profile it wrote into the profile ring.
 struct TDeviceDive {
-  uint32_t Stamp = 0;             // device clock at the start, half seconds
-  uint8_t AltitudeClass = 0;      // 0..3
-  uint8_t Warnings = 0;           // warning bits 0, 3, 4, 5 (mask 0x39)
-  uint16_t Minutes = 0;           // dive time, 0..199 minutes
-  uint16_t Depth = 0;             // maximum depth, 0..1023 units of 10/64 m
-  int SurfaceInterval = -1;       // minutes, 0..99 h 59 min; -1 when none is recorded
-  uint8_t PressureUsed = 0;       // cylinder pressure used, bar (model 0x1C: 1.3609192 bar)
-  uint8_t WaterTemperature = 0;   // quarter degrees Celsius
-  std::vector<uint8_t> Profile;   // raw profile bytes (header, samples), none 0xFF
+  uint32_t Stamp = 0;            // device clock at the start, half seconds
+  uint8_t AltitudeClass = 0;     // 0..3
+  uint8_t Warnings = 0;          // warning bits 0, 3, 4, 5 (mask 0x39)
+  uint16_t Minutes = 0;          // dive time, 0..199 minutes
+  uint16_t Depth = 0;            // maximum depth, 0..1023 units of 10/64 m
+  int SurfaceInterval = -1;      // minutes, 0..99 h 59 min; -1 when none is recorded
+  uint8_t PressureUsed = 0;      // cylinder pressure used, bar (model 0x1C: 1.3609192 bar)
+  uint8_t WaterTemperature = 0;  // quarter degrees Celsius
+  std::vector<uint8_t> Profile;  // raw profile bytes (header, samples), none 0xFF
 };
 
 // The rest of the device's memory.
 struct TDeviceState {
-  uint8_t ModelCode = 0x1E;       // model code (see ComputerModels)
-  uint8_t Settings = 0;           // bit 0 display units, bit 1 beeper
-  uint8_t MaxPO2 = 0;             // 0..15: 1.20 + 0.05 * n bar
-  uint8_t Sensitivity = 0;        // sensitivity code
-  uint32_t Identification = 0;    // identification number, 24 bits
-  uint8_t Battery = 255;          // battery level 0..255
-  uint8_t BatteryWarning = 0;     // 0..15; shares the top byte of the dive count
-  uint32_t TotalDives = 0;        // dives ever logged, 24 bits; 0 = as many as given
-  uint32_t Clock = 0;             // device clock when sending, half seconds
-  uint16_t RingWritePosition = 0; // 0..1535: ring position of the newest profile's last byte
+  uint8_t ModelCode = 0x1E;        // model code (see ComputerModels)
+  uint8_t Settings = 0;            // bit 0 display units, bit 1 beeper
+  uint8_t MaxPO2 = 0;              // 0..15: 1.20 + 0.05 * n bar
+  uint8_t Sensitivity = 0;         // sensitivity code
+  uint32_t Identification = 0;     // identification number, 24 bits
+  uint8_t Battery = 255;           // battery level 0..255
+  uint8_t BatteryWarning = 0;      // 0..15; shares the top byte of the dive count
+  uint32_t TotalDives = 0;         // dives ever logged, 24 bits; 0 = as many as given
+  uint32_t Clock = 0;              // device clock when sending, half seconds
+  uint16_t RingWritePosition = 0;  // 0..1535: ring position of the newest profile's last byte
 };
 
 // A memory image to build: the device state and its dives, oldest first (at most 37; the

@@ -43,11 +43,11 @@ void DiveSamples(Draw& draw, const TDeviceDive& dive, std::vector<uint16_t>& dep
                  std::vector<uint8_t>& marks) {
   const int samples = dive.Minutes * 3;
   const int descent = std::min(samples / 4, draw.Between(3, 9));
-  const int stop = std::min(samples / 4, 9);        // three minutes at the safety stop
+  const int stop = std::min(samples / 4, 9);  // three minutes at the safety stop
   const int ascent = std::min(samples / 4, draw.Between(4, 10));
   const int bottom = samples - descent - ascent - stop;
   const int maxDepth = dive.Depth;
-  const int stopDepth = std::min(maxDepth, 32);     // 5 m
+  const int stopDepth = std::min(maxDepth, 32);  // 5 m
   const int deepest = descent + (bottom > 0 ? draw.Between(0, bottom - 1) : 0);
   for (int i = 0; i < samples; ++i) {
     int depth;
@@ -73,12 +73,12 @@ void DiveSamples(Draw& draw, const TDeviceDive& dive, std::vector<uint16_t>& dep
 }  // namespace
 
 std::vector<uint8_t> BuildProfile(int format, const std::vector<uint16_t>& depths,
-                                  const std::vector<uint8_t>& marks, uint8_t ean,
-                                  uint8_t maxPO2) {
+                                  const std::vector<uint8_t>& marks, uint8_t ean, uint8_t maxPO2) {
   std::vector<uint8_t> bytes(static_cast<std::size_t>(format), 0);
   // Device values the logbook does not read; any bytes but the separator will do.
   for (int i = 0; i < 22; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0x10 + i);
-  if (format == 24) bytes[23] = static_cast<uint8_t>((maxPO2 & 0x0F) << 4 | (std::max(ean, uint8_t{21}) - 20) / 2);
+  if (format == 24)
+    bytes[23] = static_cast<uint8_t>((maxPO2 & 0x0F) << 4 | (std::max(ean, uint8_t{21}) - 20) / 2);
   if (format == 25) {
     bytes[23] = ean;
     bytes[24] = maxPO2 & 0x0F;
@@ -99,7 +99,8 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
   Draw draw(seed);
   TImageContent content;
   TDeviceState& dev = content.Device;
-  dev.ModelCode = kSampleModels[static_cast<std::size_t>(draw.Between(0, kSampleModels.size() - 1))];
+  dev.ModelCode =
+      kSampleModels[static_cast<std::size_t>(draw.Between(0, kSampleModels.size() - 1))];
   const TComputerModel& model = ModelForCode(dev.ModelCode);
   const int year = draw.Between(2001, 2023);
   dev.Identification = static_cast<uint32_t>((year - 1994) * 6 + draw.Between(0, 5)) << 16 |
@@ -122,7 +123,8 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
   int divesPlanned = 0;
   for (std::size_t i = 0; i < logged; ++i) {
     TDeviceDive dive;
-    dive.Minutes = static_cast<uint16_t>(draw.Chance(5) ? draw.Between(100, 140) : draw.Between(18, 70));
+    dive.Minutes =
+        static_cast<uint16_t>(draw.Chance(5) ? draw.Between(100, 140) : draw.Between(18, 70));
     const int metres = draw.Between(6, 40);
     dive.Depth = static_cast<uint16_t>(metres * 64 / 10 + draw.Between(0, 5));
     dive.AltitudeClass = static_cast<uint8_t>(draw.Chance(90) ? 0 : draw.Between(1, 3));
@@ -130,7 +132,8 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
     if (metres > 30 && draw.Chance(40)) dive.Warnings |= 0x08;
     if (draw.Chance(3)) dive.Warnings |= 0x10;
     const int bar = draw.Between(70, 200);
-    dive.PressureUsed = static_cast<uint8_t>(dev.ModelCode == kModelCodeBrava ? bar * 100 / 136 : bar);
+    dive.PressureUsed =
+        static_cast<uint8_t>(dev.ModelCode == kModelCodeBrava ? bar * 100 / 136 : bar);
     dive.WaterTemperature = static_cast<uint8_t>(draw.Between(8 * 4, 29 * 4));
 
     int64_t start;
@@ -140,9 +143,10 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
       dive.SurfaceInterval = interval;
       ++divesToday;
     } else {
-      day = MomentFrom1600(SecondsFrom1600(day) + int64_t{86400} *
-                               (draw.Chance(70) ? 1 : draw.Between(3, 90)), 0);
-      start = SecondsFrom1600(day) + int64_t{draw.Between(8 * 60, 11 * 60)} * 60 + draw.Between(0, 59);
+      day = MomentFrom1600(
+          SecondsFrom1600(day) + int64_t{86400} * (draw.Chance(70) ? 1 : draw.Between(3, 90)), 0);
+      start =
+          SecondsFrom1600(day) + int64_t{draw.Between(8 * 60, 11 * 60)} * 60 + draw.Between(0, 59);
       divesPlanned = draw.Between(1, 3);
       divesToday = 1;
     }
@@ -152,14 +156,18 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
   }
 
   // The download that evening or a few days later.
-  TCivilTime now = MomentFrom1600(previousEnd + int64_t{draw.Between(1, 3 * 24)} * 3600, draw.Between(0, 9));
-  downloadTime = JoinDownloadTime(now);
+  TCivilTime now =
+      MomentFrom1600(previousEnd + int64_t{draw.Between(1, 3 * 24)} * 3600, draw.Between(0, 9));
+  downloadTime = MakeDownloadTime(static_cast<int>(now.Year), now.Month, now.Day, now.Hour,
+                                  now.Minute, now.Second, now.Tenth);
   const int64_t nowSeconds = SecondsFrom1600(now);
   for (std::size_t i = 0; i < logged; ++i)
-    content.Dives[i].Stamp = dev.Clock - static_cast<uint32_t>(2 * (nowSeconds - starts[i]) + draw.Between(0, 1));
+    content.Dives[i].Stamp =
+        dev.Clock - static_cast<uint32_t>(2 * (nowSeconds - starts[i]) + draw.Between(0, 1));
 
   const int format = ProfileFormat(model);
-  const uint8_t ean = static_cast<uint8_t>(model.Oxy ? draw.Between(21, 99) : 20 + 2 * draw.Between(0, 15));
+  const uint8_t ean =
+      static_cast<uint8_t>(model.Oxy ? draw.Between(21, 99) : 20 + 2 * draw.Between(0, 15));
   for (TDeviceDive& dive : content.Dives) {
     std::vector<uint16_t> depths;
     std::vector<uint8_t> marks;
@@ -171,8 +179,10 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
   std::size_t used = 0;
   const std::size_t kept = KeptProfiles(content.Dives);
   for (std::size_t i = logged - kept; i < logged; ++i) used += content.Dives[i].Profile.size() + 1;
-  dev.RingWritePosition = static_cast<uint16_t>(used > 1 ? draw.Between(0, static_cast<int>(used) - 2) : 0);
-  for (int i = 0; i < 97; ++i) content.RingRemnant.push_back(static_cast<uint8_t>(draw.Between(0, 0xFE)));
+  dev.RingWritePosition =
+      static_cast<uint16_t>(used > 1 ? draw.Between(0, static_cast<int>(used) - 2) : 0);
+  for (int i = 0; i < 97; ++i)
+    content.RingRemnant.push_back(static_cast<uint8_t>(draw.Between(0, 0xFE)));
   return content;
 }
 

@@ -1,0 +1,135 @@
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/cli_common.h"
+#include "cli/cli_language.h"
+#include "cli/dive_json.h"
+#include "cli/json_writer.h"
+#include "core/log_file.h"
+#include "core/win1250.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
+#include "transfer/decode_and_merge.h"
+#include "transfer/dump_file.h"
+#include "transfer/transfer_info.h"
+
+namespace zirdan::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zirdanlog-cli decode DUMPFILE [--info] [--merge-into LOGFILE [--all]]\n"
+    "                            [--language-file PATH] [--language N]\n"
+    "Decodes a received frame saved as a dump file (15 timestamp digits and the 2050\n"
+    "frame bytes) the way the editor decodes a download, and prints its dives as a JSON\n"
+    "array, oldest first.\n\n"
+    "  --info               print a JSON object instead: the model, the rows of the\n"
+    "                       transfer information window and the dives\n"
+    "  --merge-into LOGFILE merge the dives into the logbook and save it; a missing file\n"
+    "                       is created as a new logbook. Only dives later than the\n"
+    "                       logbook's last dive are added; the dives printed are those\n"
+    "                       added, with their numbers in the logbook\n"
+    "  --all                with --merge-into: add every dive of the image\n"
+    "  --language-file PATH, --language N  the translation file (default: Language.ini\n"
+    "                       beside the tool) and language number (default 2) of the\n"
+    "                       category names and information texts\n\n"
+    "Exit codes: 0 success, 1 a file could not be read or written or the image was\n"
+    "rejected (stderr says why), 2 a usage error.\n";
+
+// The texts the information rows choose from, read as the editor's language load reads
+// them: the hidden labels of the information window and StrPrazdna.
+TTransferInfoTexts InfoTexts(const CliLanguage& language) {
+  const TTranslationFile file = TTranslationFile::Load(language.FilePath);
+  const std::string section = SectionName("FormInfo", language.Number);
+  TTransferInfoTexts texts;
+  texts.UnitsBitSet = file.Read(section, "Label10");
+  texts.UnitsBitClear = file.Read(section, "Label11");
+  texts.BeeperBitSet = file.Read(section, "Label12");
+  texts.BeeperBitClear = file.Read(section, "Label13");
+  texts.BatteryLow = language.Messages.Text("StrPrazdna");
+  return texts;
+}
+
+// The model and the information rows, followed by the dives, as one JSON object.
+std::string InfoJson(const TDecodedImage& image, const CliLanguage& language, char separator,
+                     const std::string& divesJson) {
+  const TTransferInfo info =
+      BuildTransferInfo(image.Mirrored, *image.Model, InfoTexts(language), separator);
+  JsonWriter json;
+  auto text = [&](const char* key, const std::optional<std::string>& value) {
+    json.Key(key);
+    if (value)
+      json.String(Win1250ToUtf8(*value));
+    else
+      json.Raw("null");  // the row is hidden, or the code has no text
+  };
+  json.BeginObject();
+  text("model", info.Typ);
+  json.Key("modelCode").Number(int64_t{image.Model->Code});
+  text("maxPO2", info.MaxPO2);
+  text("sensitivity", info.CitlivostShown ? info.Citlivost : std::nullopt);
+  text("serialNumber", info.SerioveCislo);
+  text("battery", info.Baterie);
+  text("diveCount", info.PocetPonoru);
+  text("units", info.Jednotky);
+  text("beeper", info.Pipani);
+  json.Key("dives").Raw(divesJson);
+  json.EndObject();
+  return json.Text();
+}
+
+int RunDecode(const CommandArgs& arguments) {
+  CommandArgs args = arguments;
+  std::string error;
+  const bool info = TakeFlag(args, "--info");
+  const bool all = TakeFlag(args, "--all");
+  const std::optional<std::string> logPath = TakeOption(args, "--merge-into", error);
+  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
+  if (!error.empty() || !language)
+    return UsageError(error.empty() ? "bad language options" : error);
+  if (all && !logPath) return UsageError("--all needs --merge-into");
+  if (args.size() != 1 || args[0].starts_with("--"))
+    return UsageError(args.empty() ? "decode needs a DUMPFILE"
+                                   : "unexpected '" + args.back() + "'");
+  const std::string& dumpPath = args[0];
+
+  TDumpFile dump;
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
+
+  TLogbook logbook;
+  if (logPath) {
+    std::error_code ec;
+    if (std::filesystem::exists(*logPath, ec)) {
+      if (!LoadOrReport(*logPath, logbook)) return kExitFileError;
+    } else {
+      logbook.Nacteno = true;  // a new logbook without dives
+    }
+  }
+  // Without a logbook to merge into, every dive of the image is new.
+  const TDownloadResult download = DecodeAndMerge(dump, logbook, logPath && !all);
+  if (!download.ok())
+    return FileError(dumpPath, "image rejected: " + download.Merge.Status.message);
+  if (logPath) {
+    if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)
+      return FileError(*logPath, saved.message);
+  }
+
+  std::vector<const ponor*> dives;
+  const std::vector<pam*> listed = logbook.Dives();
+  for (std::size_t i = listed.size() - download.Merge.Added; i < listed.size(); ++i)
+    dives.push_back(listed[i]);
+  const char separator = LocaleDecimalSeparator();
+  const CodecContext context{language->Tables, kFormatBasic, separator};
+  std::string out = DivesJsonArray(dives, context);
+  if (info) out = InfoJson(download.Image, *language, separator, out);
+  std::fputs(out.c_str(), stdout);
+  if (out.empty() || out.back() != '\n') std::fputc('\n', stdout);
+  return kExitOk;
+}
+
+const bool kRegistered = RegisterCommand(
+    {"decode", "decode a dump of a received frame; print or merge its dives", kUsage, &RunDecode});
+
+}  // namespace
+}  // namespace zirdan::cli
