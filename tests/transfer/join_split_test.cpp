@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zirdan {
@@ -110,22 +111,22 @@ TEST(Join, AProfileEndingInsideAGroupShiftsTheNextDivesGrouping) {
 TEST(Join, OxygenFormatCarriesTheSecondFillerBytes) {
   // 25 header bytes, two minutes of 8 bytes whose second fillers are 0xF0 and 0xF1.
   const Bytes current = Profile(kFormatOxygen, 2);
-  const Bytes next = Profile(kFormatOxygen, 1, 0x30);  // its second filler is 0xF0
+  const Bytes next = Profile(kFormatOxygen, 2, 0x30);  // its second fillers: 0xF0, 0xF1
   ponor first = Dive(current, 2);
   first.TypPonoru = 0x200;
-  Book book({first, Dive(next, 1)});
+  Book book({first, Dive(next, 2)});
   ASSERT_TRUE(JoinWithNext(book.logbook, book.At(0), 2).Changed);
   Bytes expected = current;
   // The gap: 14 bytes at 7 a minute; its groups take the current profile's last second
   // filler (0xF1). The last group overshoots the gap's end by its two fillers.
   expected.insert(expected.end(), {0, 0, 0, 0, 0, 0, 0, 0xF1, 0, 0, 0, 0, 0, 0, 0, 0xF1});
-  // The next dive's minute: its second filler goes to the latest second-filler slot.
+  // The next dive's first minute: its second filler goes to the latest second-filler slot.
+  expected.insert(expected.end(), {kDepthA, kDepthB, kDepthA, kDepthB, kDepthA, kDepthB, 0, 0xF0});
+  // Its second minute ends the profile (41 + 14 + 16 bytes) just before its fillers.
   expected.insert(expected.end(), {kDepthA, kDepthB, kDepthA, kDepthB, kDepthA, kDepthB});
-  ASSERT_EQ(book.At(0).GrafPocet, 41 + 14 + 8);
-  EXPECT_EQ(GrafOf(book.At(0)), Bytes(expected.begin(), expected.begin() + 63));
-  // Past GrafPocet the filler pair of the last group: 0 and the next dive's 0xF0.
-  EXPECT_EQ(book.At(0).Graf[63], 0);
-  EXPECT_EQ(book.At(0).Graf[64], 0xF0);
+  ASSERT_EQ(book.At(0).GrafPocet, 71);
+  EXPECT_EQ(GrafOf(book.At(0)), expected);
+  EXPECT_EQ(std::count(book.At(0).Graf.begin() + 71, book.At(0).Graf.end(), 0), 2002 - 71);
 }
 
 TEST(Join, TakesOverBitsAndTheColderWaterAndTheDeepestSample) {
@@ -264,6 +265,10 @@ TEST(Split, FortyMinutesAtFifteenWithFiveMinutesBetween) {
   expected.insert(expected.end(), profile.begin() + 22 + 140, profile.end());
   EXPECT_EQ(GrafOf(second), expected);
   EXPECT_EQ(second.Hloubka, 500);
+  // Past the ends nothing is left of the cut bytes, as after a save and a load.
+  for (const pam* part : {&first, &second})
+    EXPECT_EQ(std::count(part->Graf.begin() + part->GrafPocet, part->Graf.end(), 0),
+              2002 - part->GrafPocet);
 
   for (int i = 0; i < 4; ++i) EXPECT_EQ(book.At(i).Cislo, i + 1);
 }
