@@ -35,7 +35,8 @@ TLogbook SampleLogbook() {
 }
 
 void Save(TLogbook& book, const std::string& path) {
-  ASSERT_TRUE(SaveLogbook(path, book));
+  const OpResult saved = SaveLogbook(path, book);
+  ASSERT_TRUE(saved) << saved.message;
 }
 
 std::vector<ponor> Dives(const TLogbook& book) {
