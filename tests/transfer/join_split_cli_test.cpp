@@ -53,7 +53,7 @@ std::vector<ponor> LoadDives(const std::string& path) {
 
 // Whether the tool was built with its Qt part, which reads the editor's settings.
 bool ToolReadsSettings() {
-  return RunTool({"--help"}).out.find("receive") != std::string::npos;
+  return RunTool({"--help"}).out.find("\n  receive ") != std::string::npos;
 }
 
 TEST(JoinCommand, SavesWhatTheJoinGives) {

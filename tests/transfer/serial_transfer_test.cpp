@@ -28,7 +28,7 @@ using testing::RunTool;
 using testing::TempFolder;
 
 bool ToolHasSerialLink() {
-  return RunTool({"--help"}).out.find("receive") != std::string::npos;
+  return RunTool({"--help"}).out.find("\n  receive ") != std::string::npos;
 }
 
 // One pseudo-terminal: the tool opens the slave device by its path; the test keeps both ends
