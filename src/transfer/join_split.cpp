@@ -53,7 +53,8 @@ class JoinBuffer {
 // Clears the bytes past the profile's end, so that a dive in memory holds what it holds
 // after a save and a load (the file keeps only GrafPocet bytes).
 void ClearPastEnd(ponor& dive) {
-  std::fill(dive.Graf.begin() + dive.GrafPocet, dive.Graf.end(), uint8_t{0});
+  std::fill(dive.Graf.begin() + std::min<std::size_t>(dive.GrafPocet, kGrafSize), dive.Graf.end(),
+            uint8_t{0});
 }
 
 // Reads a byte of a profile; 0 past its end.
@@ -196,7 +197,7 @@ JoinSplitResult SplitDive(TLogbook& logbook, pam& current, int minute, int minut
   // Second part: what follows the pause, its samples moved down behind the header.
   if (hasProfile) {
     const int cut = (minute + m) * perMinute;
-    const int n = second->GrafPocet;
+    const int n = std::min<int>(second->GrafPocet, kGrafSize);
     if (h + cut < n) {
       std::copy(second->Graf.begin() + h + cut, second->Graf.begin() + n, second->Graf.begin() + h);
       second->GrafPocet = static_cast<uint16_t>(n - cut);
