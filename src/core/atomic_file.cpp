@@ -14,10 +14,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string SystemError() {
-  return std::strerror(errno);
+  return std::strerror(errno ? errno : EIO);
 }
 
-// Makes a finished rename durable by syncing the folder that holds it.
+// Makes a finished rename durable by syncing the folder that holds it. Best effort:
+// without it a crash may bring back the previous file, which is still whole.
 void SyncFolder(const fs::path& folder) {
   int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (fd >= 0) {
@@ -34,48 +35,63 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 OpResult AtomicFileWriter::Open(const std::string& target) {
   Discard();
-  m_target = target;
   m_failed = false;
   m_error.clear();
-  const fs::path folder = fs::path(target).parent_path();
+  // Replacing a symbolic link by a file would cut the link; replace what it points to.
+  std::error_code ec;
+  m_target = target;
+  if (fs::is_symlink(target, ec)) {
+    const fs::path real = fs::canonical(target, ec);
+    if (!ec) m_target = real.string();
+  }
+  struct stat existing {};
+  const bool replacing = ::stat(m_target.c_str(), &existing) == 0;
+  // A file the user may not write stays protected; renaming over it would get round that.
+  if (replacing && ::access(m_target.c_str(), W_OK) != 0)
+    return OpResult::Failure("cannot write " + m_target + ": " + SystemError());
+
+  const fs::path path(m_target);
   std::string pattern =
-      (folder / ("." + fs::path(target).filename().string() + ".XXXXXX")).string();
-  int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return OpResult::Failure("cannot create a file in the folder: " + SystemError());
+      (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+  errno = 0;
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0)
+    return OpResult::Failure("cannot create a file beside " + m_target + ": " + SystemError());
   m_file = ::fdopen(fd, "wb");
   if (!m_file) {
     ::close(fd);
     ::unlink(pattern.c_str());
-    return OpResult::Failure("cannot create a file in the folder: " + SystemError());
+    return OpResult::Failure("cannot create a file beside " + m_target + ": " + SystemError());
   }
-  // A replaced file keeps its permissions; a new one is readable by everyone.
-  struct stat existing {};
-  ::fchmod(fd, ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644);
   m_tempPath = pattern;
+  // A replaced file keeps who may read it (a private logbook stays private).
+  ::fchmod(fd, replacing ? (existing.st_mode & 07777) : 0644);
   return OpResult::Success();
 }
 
 void AtomicFileWriter::Write(const void* data, std::size_t size) {
   if (!m_file || m_failed || size == 0) return;
+  errno = 0;
   if (std::fwrite(data, 1, size, m_file) != size) {
     m_failed = true;
-    m_error = "cannot write: " + SystemError();
+    m_error = "writing " + m_target + " failed: " + SystemError();
   }
 }
 
 OpResult AtomicFileWriter::Commit(bool keepBackup) {
   if (!m_file) return OpResult::Failure("no file is open for writing");
+  errno = 0;
   if (!m_failed && std::fflush(m_file) != 0) {
     m_failed = true;
-    m_error = "cannot write: " + SystemError();
+    m_error = "writing " + m_target + " failed: " + SystemError();
   }
   if (!m_failed && ::fsync(::fileno(m_file)) != 0) {
     m_failed = true;
-    m_error = "cannot flush to disk: " + SystemError();
+    m_error = "flushing " + m_target + " to disk failed: " + SystemError();
   }
   if (std::fclose(m_file) != 0 && !m_failed) {
     m_failed = true;
-    m_error = "cannot close: " + SystemError();
+    m_error = "writing " + m_target + " failed: " + SystemError();
   }
   m_file = nullptr;
   if (m_failed) {
@@ -86,7 +102,7 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
   std::error_code ec;
   if (keepBackup && fs::exists(m_target, ec)) {
     // The old file gets a second name first, so at every moment one of the two names
-    // holds a complete logbook.
+    // holds a complete file.
     const std::string backup = m_target + ".bak";
     fs::remove(backup, ec);
     fs::create_hard_link(m_target, backup, ec);
@@ -97,7 +113,7 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
     }
   }
   if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
-    const std::string error = "cannot replace the file: " + SystemError();
+    const std::string error = "cannot replace " + m_target + ": " + SystemError();
     Discard();
     return OpResult::Failure(error);
   }

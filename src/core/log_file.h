@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,11 +13,16 @@ namespace zirdan {
 
 // The LOG file header, 12 bytes.
 struct LogFileHeader {
-  uint16_t Verze = kLogbookVersion;
-  uint32_t CisloPristroje = 0;
-  uint16_t PocetPonoru = 0;
-  uint32_t RezervaHlavicky = 0;
+  uint16_t Verze = kLogbookVersion;  // format version; 161 is written, any value is read
+  uint32_t CisloPristroje = 0;       // low 24 bits: dive computer identification
+  uint16_t PocetPonoru = 0;          // number of dive records that follow, 0..65535
+  uint32_t RezervaHlavicky = 0;      // reserved, carried unchanged
 };
+
+// Size of the file header in bytes.
+inline constexpr std::size_t kLogHeaderSize = 12;
+// The longest text a record can hold: its length is stored in one byte.
+inline constexpr std::size_t kMaxStoredText = 255;
 
 // The user's text for any failed load.
 inline constexpr const char* kReadErrorText = "Chyba při čtení dat";
@@ -26,7 +32,8 @@ inline constexpr const char* kWriteErrorText = "Chyba při zápisu dat";
 // Sequential reader of a LOG file: the header, then dive records one after the other.
 // Used by the load and by the import, which reads another file's dives without touching
 // the open logbook. Reading is buffered; every read is bounds-checked and a record whose
-// GrafPocet is above 2002 is a read error.
+// GrafPocet is above 2002 is a read error. The bytes can also come from memory (tests,
+// fuzzing); both sources go through the same parsing.
 class LogFileReader {
  public:
   LogFileReader();
@@ -34,22 +41,36 @@ class LogFileReader {
   LogFileReader(const LogFileReader&) = delete;
   LogFileReader& operator=(const LogFileReader&) = delete;
 
-  // Opens the file for reading only.
+  // Opens the file for reading only. The failure message names the file and the reason.
   OpResult Open(const std::string& path);
+  // Reads from `size` bytes at `data`, which the caller keeps alive while reading.
+  void OpenMemory(const uint8_t* data, std::size_t size);
+
   bool ReadHeader(LogFileHeader& header);
-  // Reads the next dive record; Znacka is set to 160.
+  // Reads the next dive record; Znacka is set to 160 and the bytes of Graf past GrafPocet
+  // are cleared. After a failure `dive` holds a partly read record.
   bool ReadDive(ponor& dive);
-  // Byte offset of the next read, and a jump to such an offset.
+  // Byte offset of the next read, and a jump to such an offset (at most the data's size).
   uint64_t Position() const;
   bool Seek(uint64_t offset);
+
+  // Why the last read or seek failed, e.g. "the file ends at byte 1234, inside a dive
+  // record".
+  const std::string& Error() const;
 
  private:
   struct Impl;
   Impl* m_impl;
 };
 
-// Reads the whole file into `logbook`, replacing what it held. On failure the logbook is
-// left exactly as it was. The file is opened for reading only.
+// Reads a whole logbook (header and every dive) from an opened reader into `logbook`,
+// replacing what it held: Nacteno is set, Verze becomes 161, PrvniCislo, PosledniCislo
+// and Seznam follow the dives, Zmeneno and the profile formats stay as they were. A file
+// with no dives is a read error. On failure the logbook is left exactly as it was.
+OpResult ReadLogbook(LogFileReader& reader, TLogbook& logbook);
+
+// Reads the whole file into `logbook` as ReadLogbook does. The file is opened for reading
+// only; a missing file fails with a message that names it.
 OpResult LoadLogbook(const std::string& path, TLogbook& logbook);
 
 struct SaveOptions {
@@ -57,9 +78,16 @@ struct SaveOptions {
   const TCategoryTables* Tables = nullptr;  // activity names; built-in names when null
 };
 
+// The bytes of the LOG file that SaveLogbook writes for this logbook (the logbook need
+// not be open). Fails when the logbook holds no dives (the reader would refuse the file)
+// and, naming the dive, when a text is longer than 255 bytes.
+OpResult EncodeLogbook(const TLogbook& logbook, const SaveOptions& options, std::string& bytes);
+
 // Writes the logbook to `path` atomically: a temporary file in the same folder, flushed,
 // then renamed over the target. The previous file is kept as `path` + ".bak". Clears
-// Zmeneno on success; on failure the previous file is untouched and Zmeneno stays set.
+// Zmeneno on success; on failure the previous file is untouched, the temporary file is
+// removed and Zmeneno stays set. Fails when no logbook is open, when EncodeLogbook
+// fails, and when the existing file is read-only.
 OpResult SaveLogbook(const std::string& path, TLogbook& logbook, const SaveOptions& options = {});
 
 }  // namespace zirdan

@@ -75,6 +75,9 @@ std::string ToWin1250(std::string_view bytes) {
 }  // namespace
 
 bool TTranslationFile::TNoCaseLess::operator()(std::string_view a, std::string_view b) const {
+  // Any strict order will do for lookups; comparing lengths first spares most of the
+  // letter-by-letter work on names that share a prefix ("StrC...").
+  if (a.size() != b.size()) return a.size() < b.size();
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
   });

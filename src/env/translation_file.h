@@ -36,7 +36,8 @@ class TTranslationFile {
 
   // Parses the whole content of a translation file.
   static TTranslationFile Parse(std::string_view bytes);
-  // Reads and parses a file; a missing or unreadable file gives an empty translation.
+  // Reads and parses a file; a missing or unreadable file, and anything but a regular
+  // file (a pipe could block the reader for ever), gives an empty translation.
   static TTranslationFile Load(const std::string& path);
 
   // The key names of a section in file order, each once; empty when the section is
@@ -48,7 +49,8 @@ class TTranslationFile {
                    std::string_view defaultText = kMissingText) const;
 
  private:
-  // Orders names without regard to ASCII letter case; lookups take string_view.
+  // Orders names (shorter first, then without regard to ASCII letter case); lookups take
+  // string_view.
   struct TNoCaseLess {
     using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const;

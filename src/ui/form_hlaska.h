@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "env/language_load.h"
+
+namespace Ui {
+class FormHlaska;
+}
+
+namespace zirdan {
+
+// Message kinds and the button results of the message box.
+enum class MessageKind { Question = 0, Warning = 1, Error = 2, Information = 3 };
+inline constexpr int kResultOk = 1;
+inline constexpr int kResultYes = 6;
+inline constexpr int kResultNo = 7;
+
+// The application's one message box: a text, a kind caption, and Yes/No or OK.
+class TFormHlaska : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFormHlaska(QWidget* parent = nullptr);
+  ~TFormHlaska() override;
+
+  // Shows the text as the given kind and returns 6 (yes), 7 (no) or 1 (OK).
+  int Show(const QString& text, MessageKind kind);
+  // The captions of the four kinds and the three buttons.
+  void SetTexts(const TMessageBoxTexts& texts);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Prepare(const QString& text, MessageKind kind);
+
+  std::unique_ptr<Ui::FormHlaska> m_ui;
+  TMessageBoxTexts m_texts;
+  int m_result = kResultOk;
+};
+
+// Shows a message through the application's message box. Tests replace the answers with
+// SetAppMessageAnswers, so that a whole command flow runs without a person.
+int ShowAppMessage(const QString& text, MessageKind kind);
+// Windows-1250 text.
+int ShowAppMessage(const std::string& text, MessageKind kind);
+
+using AppMessageAnswers = std::function<int(const QString& text, MessageKind kind)>;
+void SetAppMessageAnswers(AppMessageAnswers answers);
+// The message box the application shows (created on first use).
+TFormHlaska& AppMessageBox();
+
+}  // namespace zirdan

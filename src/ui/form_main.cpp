@@ -1,0 +1,364 @@
+#include "ui/form_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "ui/dialog_aktivita.h"
+#include "ui/dialog_chyby.h"
+#include "ui/dialog_typ.h"
+#include "ui/form_cislo.h"
+#include "ui/form_hlaska.h"
+#include "ui/form_hodnota.h"
+#include "ui/form_jazyk.h"
+#include "ui/form_query.h"
+#include "ui/qt_text.h"
+#include "ui_form_main.h"
+
+namespace zirdan {
+namespace {
+
+char SystemDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.isEmpty() ? '.' : point.at(0).toLatin1();
+}
+
+// Fields whose edit is stored and shown again as soon as the cursor leaves them.
+bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {
+  return field == ui.ComboBoxNadmorskaVyska || field == ui.ComboBoxOblek ||
+         field == ui.ComboBoxPocasi || field == ui.EditLahev || field == ui.EditSpotrebaVzduchu ||
+         field == ui.EditTypPonoru || field == ui.EditTypAktivity || field == ui.EditChyby;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      m_ui(new Ui::FormMain),
+      m_store(store),
+      m_options(std::move(options)),
+      m_settings(ReadAppSettings(store)),
+      m_translations(TTranslationFile::Load(m_options.LanguageFile)),
+      m_tables(TCategoryTables::BuiltIn()) {
+  m_ui->setupUi(this);
+  m_model =
+      std::make_unique<MainWindowModel>(m_settings, m_tables, m_messages, SystemDecimalSeparator());
+  m_textFields = {m_ui->EditDatum,
+                  m_ui->EditCas,
+                  m_ui->EditLokalita,
+                  m_ui->EditMisto,
+                  m_ui->EditPovrchovyInterval,
+                  m_ui->EditTeplotaVzduchu,
+                  m_ui->EditLahev,
+                  m_ui->EditHloubka,
+                  m_ui->EditDelkaPonoru,
+                  m_ui->EditTeplotaVody,
+                  m_ui->EditSpotrebaVzduchu,
+                  m_ui->EditJiny,
+                  m_ui->EditPartner,
+                  m_ui->EditPoznamka};
+  m_setFields = {m_ui->EditTypPonoru, m_ui->EditTypAktivity, m_ui->EditChyby};
+  m_listFields = {m_ui->ComboBoxNadmorskaVyska, m_ui->ComboBoxPocasi, m_ui->ComboBoxOblek};
+  m_recentItems = {m_ui->p1, m_ui->p2, m_ui->p3, m_ui->p4, m_ui->p5};
+  m_portItems = {m_ui->COM11, m_ui->COM21, m_ui->COM31, m_ui->COM41,
+                 m_ui->COM51, m_ui->COM61, m_ui->COM71, m_ui->COM81};
+
+  m_dialogTyp = std::make_unique<TDialogTyp>(this);
+  m_dialogAktivita = std::make_unique<TDialogAktivita>(this);
+  m_dialogChyby = std::make_unique<TDialogChyby>(this);
+  m_formQuery = std::make_unique<TFormQuery>(this);
+  m_formHodnota = std::make_unique<TFormHodnota>(this);
+  m_formCislo = std::make_unique<TFormCislo>(this);
+  m_formJazyk = std::make_unique<TFormJazyk>(this);
+  CreateGraphs();
+
+  // The main window has one fixed size: 632 x 419 of fields under its menu bar.
+  centralWidget()->setFixedSize(632, 419);
+  move(m_settings.MLeft, m_settings.MTop);
+  ApplySettingsToMenu();
+  UpdateRecentFileMenu();
+  EnableLogbookControls(false);
+  ConnectSignals();
+  UpdateStatusPanel();
+}
+
+TFormMain::~TFormMain() = default;
+
+QString TFormMain::Text(const char* key) const {
+  return FromWin1250(m_messages.Text(key));
+}
+
+void TFormMain::ConnectSignals() {
+  ConnectFields();
+  ConnectFileMenu();
+  ConnectEditMenu();
+  ConnectSettingsMenu();
+  connect(m_ui->ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (m_filling || row < 0) return;
+    StoreEditedDive();
+    m_model->Select(row);
+    ShowCurrentDive();
+  });
+}
+
+void TFormMain::ConnectFields() {
+  for (int i = 0; i < kTextFieldCount; ++i) {
+    connect(m_textFields[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      m_model->FieldEdited(static_cast<TextField>(i), ToWin1250(text));
+      if (static_cast<TextField>(i) == TextField::Poznamka) ShowNote(text);
+      UpdateStatusPanel();
+    });
+  }
+  for (int i = 0; i < 3; ++i) {
+    connect(m_setFields[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      m_model->SetEdited(static_cast<CategorySet>(i), ToWin1250(text));
+      UpdateStatusPanel();
+    });
+    connect(m_listFields[i]->lineEdit(), &QLineEdit::textEdited, this, [this, i] {
+      // Free text that matches no item keeps the code the dive had.
+      m_model->ListChosen(static_cast<CategoryList>(i),
+                          m_listFields[i]->findText(m_listFields[i]->currentText()));
+      UpdateStatusPanel();
+    });
+    connect(m_listFields[i], &QComboBox::activated, this, [this, i](int index) {
+      m_model->ListChosen(static_cast<CategoryList>(i), index);
+      UpdateStatusPanel();
+    });
+  }
+  const std::pair<QPushButton*, MainWindowModel::PickList> pickButtons[] = {
+      {m_ui->Button4, MainWindowModel::PickList::Lokalita},
+      {m_ui->Button5, MainWindowModel::PickList::Misto},
+      {m_ui->Button6, MainWindowModel::PickList::Partner}};
+  for (auto [button, list] : pickButtons)
+    connect(button, &QPushButton::clicked, this, [this, list] { PickListCommand(list); });
+  connect(m_ui->Button1, &QPushButton::clicked, this,
+          [this] { CategoryDialog(CategorySet::TypPonoru); });
+  connect(m_ui->Button2, &QPushButton::clicked, this,
+          [this] { CategoryDialog(CategorySet::TypAktivity); });
+  connect(m_ui->Button3, &QPushButton::clicked, this,
+          [this] { CategoryDialog(CategorySet::Chyby); });
+
+  // Keys are seen by the window before the focused control: F11 and the navigation keys.
+  for (QWidget* child : centralWidget()->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void TFormMain::EnableLogbookControls(bool enabled) {
+  m_ui->Uloit1->setEnabled(enabled);
+  m_ui->Uloitjako1->setEnabled(enabled);
+  for (QMenu* menu : {m_ui->pravy1, m_ui->Tisk1, m_ui->Konverze1, m_ui->Statistika1})
+    menu->menuAction()->setEnabled(enabled);
+  m_ui->ListBox1->setEnabled(enabled);
+  for (QLineEdit* f : m_textFields) f->setEnabled(enabled);
+  for (QLineEdit* f : m_setFields) f->setEnabled(enabled);
+  for (QComboBox* f : m_listFields) f->setEnabled(enabled);
+  for (QPushButton* b :
+       {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Button4, m_ui->Button5, m_ui->Button6})
+    b->setEnabled(enabled);
+}
+
+void TFormMain::RebuildDiveList() {
+  m_model->RebuildDiveList();
+  FillDiveList();
+}
+
+void TFormMain::FillDiveList() {
+  m_filling = true;
+  m_ui->ListBox1->clear();
+  QStringList entries;
+  entries.reserve(static_cast<qsizetype>(m_model->Logbook().Seznam.size()));
+  for (const std::string& entry : m_model->Logbook().Seznam) entries << FromWin1250(entry);
+  m_ui->ListBox1->addItems(entries);
+  m_filling = false;
+}
+
+void TFormMain::StoreEditedDive() {
+  m_model->StoreEditedDive();
+}
+
+void TFormMain::UpdateStatusPanel() {
+  m_ui->Panel1->setText(FromWin1250(m_model->StatusText()));
+}
+
+void TFormMain::ShowCurrentDive() {
+  if (!m_model->Logbook().Nacteno) return;
+  m_model->ShowCurrentDive();
+  FillFields();
+  UpdateStatusPanel();
+}
+
+void TFormMain::FillFields() {
+  const DiveDisplay& d = m_model->Display();
+  m_filling = true;
+  if (m_ui->ListBox1->currentRow() != m_model->SelectedIndex())
+    m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
+  for (int i = 0; i < kTextFieldCount; ++i) m_textFields[i]->setText(FromWin1250(d.Fields[i]));
+  for (int i = 0; i < 3; ++i) {
+    m_listFields[i]->setEditText(FromWin1250(d.Lists[i]));
+    m_setFields[i]->setText(FromWin1250(d.Sets[i]));
+  }
+  m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
+  m_ui->Plnost->setText(FromWin1250(d.Plnost));
+  m_ui->EAN->setText(FromWin1250(d.Ean));
+  ShowNote(FromWin1250(d.Fields[static_cast<std::size_t>(TextField::Poznamka)]));
+  m_filling = false;
+  UpdateGraphs();
+}
+
+void TFormMain::ShowNote(const QString& note) {
+  m_ui->LabelPoznamka->setText(note);
+  const int length = static_cast<int>(note.size());
+  m_ui->SoupakPoznamka->setValue(std::min(length, 254));
+  const char* colour = "#008000";
+  switch (NoteColourForLength(length)) {
+    case NoteBarColour::Green:
+      break;
+    case NoteBarColour::Yellow:
+      colour = "#ffff00";
+      break;
+    case NoteBarColour::Red:
+      colour = "#ff0000";
+      break;
+  }
+  m_ui->SoupakPoznamka->setStyleSheet(
+      QString("QProgressBar{border:0;background:transparent}QProgressBar::chunk{background:%1}")
+          .arg(colour));
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F11 && key->modifiers() == Qt::NoModifier) {
+      if (auto* field = qobject_cast<QWidget*>(watched)) CopyFromPreviousDive(field);
+      return true;
+    }
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::ControlModifier && m_model->Logbook().Nacteno) {
+      std::optional<MainWindowModel::Move> move;
+      switch (key->key()) {
+        case Qt::Key_PageUp:
+          move = MainWindowModel::Move::Previous;
+          break;
+        case Qt::Key_PageDown:
+          move = MainWindowModel::Move::Next;
+          break;
+        case Qt::Key_Home:
+          move = MainWindowModel::Move::First;
+          break;
+        case Qt::Key_End:
+          move = MainWindowModel::Move::Last;
+          break;
+        default:
+          break;
+      }
+      if (move) {
+        m_model->Navigate(*move);
+        FillFields();
+        UpdateStatusPanel();
+        return true;
+      }
+    }
+  }
+  if (event->type() == QEvent::FocusOut && StoresOnLeave(watched, *m_ui)) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+        m_model->Logbook().Nacteno) {
+      StoreEditedDive();
+      ShowCurrentDive();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::CopyFromPreviousDive(QWidget* field) {
+  if (!m_model->Logbook().Nacteno) return;
+  for (int i = 0; i < kTextFieldCount; ++i) {
+    if (field != m_textFields[i]) continue;
+    const QString text = FromWin1250(m_model->PreviousDiveText(static_cast<TextField>(i)));
+    m_textFields[i]->setText(text);
+    m_model->FieldEdited(static_cast<TextField>(i), ToWin1250(text));
+    if (static_cast<TextField>(i) == TextField::Poznamka) ShowNote(text);
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (field == m_listFields[i] || field == m_listFields[i]->lineEdit()) {
+      m_model->CopyPreviousList(static_cast<CategoryList>(i));
+      m_listFields[i]->setEditText(FromWin1250(m_model->Display().Lists[i]));
+    }
+    if (field == m_setFields[i]) {
+      m_model->CopyPreviousSet(static_cast<CategorySet>(i));
+      m_setFields[i]->setText(FromWin1250(m_model->Display().Sets[i]));
+    }
+  }
+  UpdateStatusPanel();
+}
+
+void TFormMain::CategoryDialog(CategorySet set) {
+  StoreEditedDive();
+  if (!m_model->CurrentDive()) return;
+  const std::array<bool, 16> flags = m_model->SetFlags(set);
+  std::optional<std::array<bool, 16>> chosen;
+  switch (set) {
+    case CategorySet::TypPonoru:
+      m_dialogTyp->Prepare(m_tables, flags);
+      if (m_dialogTyp->exec() == QDialog::Accepted) chosen = m_dialogTyp->Flags();
+      break;
+    case CategorySet::TypAktivity:
+      m_dialogAktivita->Prepare(m_tables, flags);
+      if (m_dialogAktivita->exec() == QDialog::Accepted) chosen = m_dialogAktivita->Flags();
+      break;
+    case CategorySet::Chyby:
+      m_dialogChyby->Prepare(m_tables, flags);
+      if (m_dialogChyby->exec() == QDialog::Accepted) chosen = m_dialogChyby->Flags();
+      break;
+  }
+  if (chosen) m_model->ApplySetFlags(set, *chosen);
+  ShowCurrentDive();
+}
+
+void TFormMain::PickListCommand(MainWindowModel::PickList list) {
+  StoreEditedDive();
+  if (!m_model->Logbook().Nacteno) return;
+  if (auto picked = m_formQuery->Pick(m_model->PickListValues(list)))
+    m_model->ApplyPick(list, *picked);
+  ShowCurrentDive();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_firstShow) return;
+  m_firstShow = false;
+  m_formJazyk->SetLanguages(LanguageNames(m_translations));
+  LanguageLoad();
+  if (!m_options.StartFileName.empty())
+    OpenLogbookFile(QString::fromStdString(m_options.StartFileName));
+  PlaceRememberedWindows();
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  ShowCurrentDive();
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Coming back to the main window refreshes the fields.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_firstShow &&
+      !m_model->FieldsEdited())
+    ShowCurrentDive();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  StoreEditedDive();
+  if (m_model->Logbook().Nacteno && m_model->Logbook().Zmeneno && !AskToSaveChanges()) {
+    event->ignore();
+    return;
+  }
+  m_settings.MTop = y();
+  m_settings.MLeft = x();
+  RememberWindowGeometry();
+  WriteAppSettings(m_settings, m_store);
+  event->accept();
+}
+
+}  // namespace zirdan

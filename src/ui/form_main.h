@@ -1,0 +1,155 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "core/category_tables.h"
+#include "core/log_file.h"
+#include "env/language_load.h"
+#include "env/message_table.h"
+#include "env/translation_file.h"
+#include "ui/app_settings.h"
+#include "ui/main_window_model.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class FormMain;
+}
+
+namespace zirdan {
+
+class TFormGraf;
+class TProfileView;
+class TDialogTyp;
+class TDialogAktivita;
+class TDialogChyby;
+class TFormQuery;
+class TFormHodnota;
+class TFormCislo;
+class TFormJazyk;
+
+// What the program was started with.
+struct StartOptions {
+  std::string StartFileName;  // logbook named on the command line, empty when none
+  std::string LanguageFile;   // Language.ini beside the executable
+  bool Debug = false;         // "/DEBUG": dump each received frame
+  bool Analyza = false;       // "/ANALYZA"
+  bool SaveBlock = false;     // "/SAVEBLOCK": keep every received frame
+};
+
+// The main window: the dive list, the fields of the current dive, the menu.
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TFormMain(SettingsStore& store, StartOptions options, QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  MainWindowModel& Model() { return *m_model; }
+  TAppSettings& Settings() { return m_settings; }
+  const TMessageTable& Messages() const { return m_messages; }
+  Ui::FormMain& Widgets() { return *m_ui; }
+
+  // The language load: every window's texts, the message table, the category names.
+  void LanguageLoad();
+  // Shows the current dive in the fields (the model decides what).
+  void ShowCurrentDive();
+
+  // Opens a logbook file (the open command after its dialog and question).
+  bool OpenLogbookFile(const QString& path);
+  // Saves under a name; false after a failure, which has been shown.
+  bool SaveLogbookFile(const QString& path);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ConnectSignals();
+  void ConnectFields();
+  void ConnectFileMenu();
+  void ConnectEditMenu();
+  void ConnectSettingsMenu();
+  void ApplySettingsToMenu();
+
+  // The four operations every command uses.
+  void EnableLogbookControls(bool enabled);
+  void RebuildDiveList();
+  void StoreEditedDive();
+  void UpdateStatusPanel();
+  void FillDiveList();
+  void FillFields();
+  void ShowNote(const QString& note);
+
+  // The small graph, the graph window and the remembered window geometry.
+  void CreateGraphs();
+  void UpdateGraphs();
+  QWidget* GraphWindowWidget();
+  void PlaceRememberedWindows();
+  void RememberWindowGeometry();
+
+  // File commands.
+  void NewLogbookCommand();
+  void OpenCommand();
+  void OpenRecentCommand(int index);
+  bool SaveCommand();
+  bool SaveAsCommand();
+  bool AskToSaveChanges();  // false when the diver chose to keep the logbook open
+  void UpdateRecentFileMenu();
+
+  // Edit commands.
+  void NewDiveCommand();
+  void DeleteDiveCommand();
+  void RenumberCommand();
+  void ToggleGraphWindow();
+  void CategoryDialog(CategorySet set);
+  void PickListCommand(MainWindowModel::PickList list);
+  void CopyFromPreviousDive(QWidget* field);
+  void ConvertCommand(Encoding source, Encoding target);
+
+  // Settings menu.
+  void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
+                     QAction* item);
+  QString MarginPrompt(const char* key) const;
+  void FontSetting(bool proportional);
+  void LanguageCommand();
+  void RebuildValueCaptions();
+
+  QString Text(const char* key) const;
+  SaveOptions CurrentSaveOptions() const;
+
+  std::unique_ptr<Ui::FormMain> m_ui;
+  SettingsStore& m_store;
+  StartOptions m_options;
+  TAppSettings m_settings;
+  TTranslationFile m_translations;
+  TMessageTable m_messages;
+  TCategoryTables m_tables;
+  std::unique_ptr<MainWindowModel> m_model;
+  bool m_neverSaved = false;  // a new logbook that has no file name yet
+  bool m_firstShow = true;
+  bool m_filling = false;
+
+  std::array<QLineEdit*, kTextFieldCount> m_textFields{};
+  std::array<QLineEdit*, 3> m_setFields{};
+  std::array<QComboBox*, 3> m_listFields{};
+  std::array<QAction*, kRecentFileCount> m_recentItems{};
+  std::array<QAction*, kPortCount> m_portItems{};
+
+  TProfileView* m_smallGraph = nullptr;
+  std::unique_ptr<TDialogTyp> m_dialogTyp;
+  std::unique_ptr<TDialogAktivita> m_dialogAktivita;
+  std::unique_ptr<TDialogChyby> m_dialogChyby;
+  std::unique_ptr<TFormQuery> m_formQuery;
+  std::unique_ptr<TFormHodnota> m_formHodnota;
+  std::unique_ptr<TFormCislo> m_formCislo;
+  std::unique_ptr<TFormJazyk> m_formJazyk;
+};
+
+}  // namespace zirdan

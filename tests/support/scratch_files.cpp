@@ -1,0 +1,75 @@
+#include "support/scratch_files.h"
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace zirdan::test {
+namespace fs = std::filesystem;
+
+namespace {
+std::atomic<int> g_folderCount{0};
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+  m_path = fs::temp_directory_path() /
+           ("zirdan-test-" + std::to_string(getpid()) + "-" + std::to_string(g_folderCount++));
+  fs::remove_all(m_path);
+  fs::create_directories(m_path);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ec;
+  // Tests make parts read-only; give the rights back so everything can go.
+  fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+  for (const auto& entry : fs::recursive_directory_iterator(m_path, ec))
+    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(m_path, ec);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string RunInChild(const std::function<std::string()>& check, bool unprivileged) {
+  int fds[2];
+  if (pipe(fds) != 0) return "SKIP: no pipe";
+  const pid_t pid = fork();
+  if (pid < 0) return "SKIP: cannot fork";
+  if (pid == 0) {
+    close(fds[0]);
+    std::string answer;
+    constexpr uid_t kNobody = 65534;
+    if (unprivileged && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+      answer = "SKIP: cannot give up root rights";
+    else
+      answer = check();
+    if (write(fds[1], answer.data(), answer.size()) < 0) _exit(2);
+    _exit(0);  // skips the test framework's and the leak checker's exit work
+  }
+  close(fds[1]);
+  std::string answer;
+  char buffer[512];
+  ssize_t n;
+  while ((n = read(fds[0], buffer, sizeof buffer)) > 0) answer.append(buffer, n);
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return "the child process ended abnormally (status " + std::to_string(status) + ") " + answer;
+  return answer;
+}
+
+}  // namespace zirdan::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace zirdan::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it
+// (read-only parts included) when the object goes.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return m_path; }
+  // The path of `name` inside the folder, as text.
+  std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Runs `check` in a child process and returns what it returned: empty when it passed,
+// else what went wrong. With `unprivileged` the child first gives up root rights (if it
+// has them), so that file permissions apply to it. Answers "SKIP: ..." when it cannot.
+std::string RunInChild(const std::function<std::string()>& check, bool unprivileged);
+
+}  // namespace zirdan::test
