@@ -20,7 +20,6 @@ using TDownloadTime = uint64_t;
 // index the image after each byte has been mirrored back; multi-byte numbers are
 // big-endian unless said otherwise.
 namespace image {
-inline constexpr std::size_t kSync = 0;  // 0xAA 0xAA 0xAA 0x00
 inline constexpr std::size_t kRing = 4;  // profile ring, 1536 bytes
 inline constexpr std::size_t kRingSize = 1536;
 inline constexpr std::size_t kLog = 1540;  // dive log, 37 entries of 12 bytes

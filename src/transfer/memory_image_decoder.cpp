@@ -32,8 +32,8 @@ int16_t PressureUsed(uint8_t byte, uint8_t modelCode) {
   return static_cast<int16_t>(std::min<int64_t>(value, kMaxPressureUsed));
 }
 
-// Two decimal digits of one byte (tens high, units low); nullopt-like -1 when a digit is
-// above 9, so the part reads as text that is not a number.
+// Two decimal digits of one byte (tens high, units low); -1 when a digit is above 9 (its
+// character is then no digit, so the part is not a number).
 int TwoDigitPart(uint8_t byte) {
   const int tens = byte >> 4;
   const int units = byte & 0x0F;

@@ -107,7 +107,7 @@ TImageContent SampleImageContent(uint32_t diveCount, uint64_t seed, TDownloadTim
                        static_cast<uint32_t>(draw.Between(0, 0x7FFF));
   dev.Settings = static_cast<uint8_t>(draw.Between(0, 3));
   dev.MaxPO2 = static_cast<uint8_t>(draw.Between(0, 15));
-  dev.Sensitivity = static_cast<uint8_t>(draw.Between(25, 97));
+  dev.Sensitivity = static_cast<uint8_t>(draw.Between(47, 97));  // all listed codes
   dev.Battery = static_cast<uint8_t>(draw.Between(60, 255));
   dev.BatteryWarning = dev.Battery < 80 ? 1 : 0;
   dev.TotalDives = diveCount;

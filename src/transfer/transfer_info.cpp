@@ -23,11 +23,11 @@ constexpr std::array<SensitivityRange, 26> kSensitivity = {{
 
 }  // namespace
 
-std::string BatteryText(uint8_t level, uint8_t warningByte, const std::string& batteryLow) {
+std::string BatteryText(uint8_t level, uint8_t warning, const std::string& batteryLow) {
   // level * 99 / 255 rounded; 255 is odd, so there is never an exact half.
   const int percent = (level * 99 * 2 + 255) / (2 * 255);
   std::string text = std::to_string(percent) + " %";
-  if ((warningByte & 0x0F) != 0)
+  if ((warning & 0x0F) != 0)
     text += " " + batteryLow;
   else
     text += " [OK]";

@@ -38,7 +38,8 @@ TTransferInfo BuildTransferInfo(const TMemoryImage& mirrored, const TComputerMod
                                 const TTransferInfoTexts& texts, char decimalSeparator);
 
 // The single rows, from the bytes they read.
-std::string BatteryText(uint8_t level, uint8_t warningByte, const std::string& batteryLow);
+// `warning`: the battery warning bits (low 4 bits of byte 2037).
+std::string BatteryText(uint8_t level, uint8_t warning, const std::string& batteryLow);
 std::string MaxPO2Text(uint8_t setting, char decimalSeparator);  // "1.95 bar"
 std::optional<std::string> SensitivityText(uint8_t code);        // "-12" .. "12"
 std::string SerialNumberText(uint8_t b2033, uint8_t b2034, uint8_t b2035);
