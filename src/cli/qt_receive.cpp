@@ -8,7 +8,9 @@
 
 #include "cli/cli_common.h"
 #include "cli/cli_download.h"
+#include "cli/cli_language.h"
 #include "cli/cli_settings.h"
+#include "cli/dive_json.h"
 #include "transfer/qt_serial_link.h"
 #include "transfer/serial_port_path.h"
 #include "transfer/transfer_session.h"
@@ -176,7 +178,12 @@ int RunReceive(const CommandArgs& arguments) {
     if (OpResult written = WriteDumpFile(*dumpPath, dump); !written)
       return FileError(*dumpPath, written.message);
   }
-  return MergeDownloadAndPrint(dump, "the received frame", logPath, all, *language);
+  TMergedDownload merged;
+  if (std::optional<int> failed = MergeDownload(dump, "the received frame", logPath, all, merged))
+    return *failed;
+  PrintJson(DivesJsonArray(merged.Added,
+                           CodecContext{language->Tables, kFormatBasic, LocaleDecimalSeparator()}));
+  return kExitOk;
 }
 
 const bool kRegistered = RegisterCommand(
