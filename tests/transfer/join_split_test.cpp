@@ -380,3 +380,38 @@ TEST(Split, EmptyStartTimeAndDateStayEmpty) {
 
 }  // namespace
 }  // namespace zirdan
+
+namespace zirdan {
+namespace {
+
+// Profiles of every short length, in every format, ending anywhere inside a group: the
+// result is either refused or a profile within its 2002 bytes (the sanitizer build checks
+// that nothing is read or written out of bounds).
+TEST(JoinSplitBounds, AnyLengthsStayWithinTheProfile) {
+  for (uint16_t format : {kFormatBasic, kFormatNitrox, kFormatOxygen}) {
+    const uint16_t bits = format == kFormatNitrox ? 0x100 : format == kFormatOxygen ? 0x200 : 0;
+    for (int currentLength : {0, 1, 21, 22, 23, 25, 26, 27, 30, 31, 33, 700, 1899}) {
+      for (int nextLength : {1, 22, 24, 26, 29, 34, 1000, 1877}) {
+        for (int minutes : {0, 1, 60}) {
+          Bytes a = Profile(format, 300);
+          a.resize(static_cast<std::size_t>(currentLength));
+          Bytes b = Profile(format, 300, 0x30);
+          b.resize(static_cast<std::size_t>(nextLength));
+          ponor first = Dive(a, 40);
+          ponor second = Dive(b, 40);
+          first.TypPonoru = second.TypPonoru = bits;
+          Book book({first, second});
+          const JoinSplitResult r = JoinWithNext(book.logbook, book.At(0), minutes);
+          EXPECT_TRUE(r.Changed || !r.MessageKey.empty());
+          EXPECT_LE(book.At(0).GrafPocet, kGrafSize);
+          const JoinSplitResult s = SplitDive(book.logbook, book.At(0), 7, minutes);
+          EXPECT_TRUE(s.Changed || !s.MessageKey.empty());
+          book.logbook.ForEach([](const pam& d) { EXPECT_LE(d.GrafPocet, kGrafSize); });
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zirdan
