@@ -1,13 +1,11 @@
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/cli_download.h"
 #include "cli/cli_language.h"
 #include "cli/dive_json.h"
 #include "cli/json_writer.h"
-#include "core/log_file.h"
 #include "core/win1250.h"
 #include "env/language_load.h"
 #include "env/translation_file.h"
@@ -97,35 +95,15 @@ int RunDecode(const CommandArgs& arguments) {
   TDumpFile dump;
   if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
 
-  TLogbook logbook;
-  if (logPath) {
-    std::error_code ec;
-    if (std::filesystem::exists(*logPath, ec)) {
-      if (!LoadOrReport(*logPath, logbook)) return kExitFileError;
-    } else {
-      logbook.Nacteno = true;  // a new logbook without dives
-    }
-  }
-  // Without a logbook to merge into, every dive of the image is new.
-  const TDownloadResult download = DecodeAndMerge(dump, logbook, logPath && !all);
-  if (!download.Ok())
-    return FileError(dumpPath, "image rejected: " + download.Merge.Status.message);
-  if (logPath) {
-    if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)
-      return FileError(*logPath, saved.message);
-  }
-
-  std::vector<const ponor*> dives;
-  const std::vector<pam*> listed = logbook.Dives();
-  for (std::size_t i = listed.size() - download.Merge.Added; i < listed.size(); ++i)
-    dives.push_back(listed[i]);
+  TMergedDownload merged;
+  if (std::optional<int> failed = MergeDownload(dump, dumpPath, logPath, all, merged))
+    return *failed;
   const char separator = LocaleDecimalSeparator();
-  const CodecContext context{language->Tables, logbook.VychoziFormatGrafu, separator};
-  std::string out = DivesJsonArray(dives, context);
-  if (info) out = InfoJson(download.Image, *language, separator, out);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fputc('\n', stdout);
-  return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
+  const CodecContext context{language->Tables, kFormatBasic, separator};
+  std::string out = DivesJsonArray(merged.Added, context);
+  if (info) out = InfoJson(merged.Download.Image, *language, separator, out);
+  PrintJson(out);
+  return kExitOk;
 }
 
 const bool kRegistered = RegisterCommand(

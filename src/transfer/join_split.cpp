@@ -50,6 +50,13 @@ class JoinBuffer {
   std::array<uint8_t, kSize> m_bytes{};
 };
 
+// Clears the bytes past the profile's end, so that a dive in memory holds what it holds
+// after a save and a load (the file keeps only GrafPocet bytes).
+void ClearPastEnd(ponor& dive) {
+  std::fill(dive.Graf.begin() + std::min<std::size_t>(dive.GrafPocet, kGrafSize), dive.Graf.end(),
+            uint8_t{0});
+}
+
 // Reads a byte of a profile; 0 past its end.
 uint8_t ProfileByte(const ponor& dive, int i) {
   return i >= 0 && i < static_cast<int>(kGrafSize) ? dive.Graf[i] : 0;
@@ -142,6 +149,7 @@ JoinSplitResult JoinWithNext(TLogbook& logbook, pam& current, int minutesBetween
 
   out.CopyTo(current);
   current.GrafPocet = static_cast<uint16_t>(end);
+  ClearPastEnd(current);
   current.Chyby |= next.Chyby;
   current.TypPonoru |= next.TypPonoru;
   current.TypAktivity |= next.TypAktivity;
@@ -179,20 +187,24 @@ JoinSplitResult SplitDive(TLogbook& logbook, pam& current, int minute, int minut
   if (!second) return result;  // the logbook holds 65535 dives already
 
   // First part: the first `minute` minutes.
-  if (hasProfile) current.GrafPocet = static_cast<uint16_t>(firstLength);
+  if (hasProfile) {
+    current.GrafPocet = static_cast<uint16_t>(firstLength);
+    ClearPastEnd(current);
+  }
   current.DelkaPonoru = static_cast<int16_t>(minute);
   if (auto deepest = DeepestSample(current, logbook.VychoziFormatGrafu)) current.Hloubka = *deepest;
 
   // Second part: what follows the pause, its samples moved down behind the header.
   if (hasProfile) {
     const int cut = (minute + m) * perMinute;
-    const int n = second->GrafPocet;
+    const int n = std::min<int>(second->GrafPocet, kGrafSize);
     if (h + cut < n) {
       std::copy(second->Graf.begin() + h + cut, second->Graf.begin() + n, second->Graf.begin() + h);
       second->GrafPocet = static_cast<uint16_t>(n - cut);
     } else {
       second->GrafPocet = 0;
     }
+    ClearPastEnd(*second);
   }
   // A dive time shorter than the minute and the pause leaves nothing, never a negative time.
   second->DelkaPonoru = static_cast<int16_t>(std::max(0, second->DelkaPonoru - minute - m));

@@ -30,7 +30,8 @@ TransferSession::TransferSession(DeveloperSwitches switches, std::string dumpFol
     : m_switches(switches), m_dumpFolder(std::move(dumpFolder)), m_receiver(std::move(clock)) {}
 
 TransferActions TransferSession::Start() {
-  if (m_state != State::Idle) return {};
+  // One session may serve every opening of the window, the buffer surviving between them.
+  if (m_state != State::Idle && m_state != State::Closed) return {};
   if (!m_switches.Replay) {
     m_state = State::Opening;
     return {{TransferStep::OpenPort, {}}};

@@ -77,7 +77,8 @@ class TransferSession {
   explicit TransferSession(DeveloperSwitches switches, std::string dumpFolder = {},
                            TransferClock clock = LocalDownloadTime);
 
-  // The window has been shown (FormActivate). With the replay switch the dump is read here.
+  // The window has been shown (FormActivate), first or again after Finish. With the replay
+  // switch the dump is read here.
   TransferActions Start();
   // The port open has finished; a failure carries the text for the user.
   TransferActions PortOpened(const OpResult& opened);

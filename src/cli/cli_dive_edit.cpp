@@ -1,0 +1,62 @@
+#include "cli/cli_dive_edit.h"
+
+#include <cstdio>
+
+#include "cli/cli_common.h"
+#include "cli/cli_settings.h"
+#include "core/log_file.h"
+#include "core/win1250.h"
+
+namespace zirdan::cli {
+
+std::optional<int> OpenDiveEdit(CommandArgs args, DiveEdit& edit) {
+  std::string error;
+  const std::optional<std::string> minutes = TakeOption(args, "--minutes", error);
+  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
+  if (!error.empty()) return UsageError(error);
+  if (args.size() != 2) return UsageError("needs LOGFILE and NUMBER");
+  for (const std::string& a : args)
+    if (a.starts_with("--")) return UsageError("unknown option " + a);
+  const std::optional<long> number = ParseNumber(args[1], 0, 65535);
+  if (!number) return UsageError("the dive NUMBER must be a number from 0 to 65535");
+
+  edit.Settings = CliSettings();
+  edit.Minutes = edit.Settings.PocetMinutMeziGrafy;
+  if (minutes) {
+    const std::optional<long> m = ParseNumber(*minutes, 0, kMaxMinutesBetweenGraphs);
+    if (!m) return UsageError("--minutes must be a number from 0 to 60");
+    edit.Minutes = static_cast<int>(*m);
+  } else if (edit.Minutes < 0 || edit.Minutes > kMaxMinutesBetweenGraphs) {
+    edit.Minutes = kDefaultMinutesBetweenGraphs;  // a stored value out of range
+  }
+  edit.Language = std::move(*language);
+
+  edit.Path = args[0];
+  if (!LoadOrReport(edit.Path, edit.Logbook)) return kExitFileError;
+  edit.Logbook.VychoziFormatGrafu = edit.Settings.DefaultProfileFormat();
+  edit.Dive = edit.Logbook.FindByNumber(static_cast<uint16_t>(*number));
+  if (!edit.Dive) return UsageError("the logbook has no dive " + args[1]);
+  return std::nullopt;
+}
+
+int FinishDiveEdit(DiveEdit& edit, const JoinSplitResult& result, const std::string& done) {
+  if (!result.MessageKey.empty()) {
+    const std::string text = Win1250ToUtf8(edit.Language.Messages.Text(result.MessageKey));
+    std::fprintf(stderr, "zirdanlog-cli: %s: %s (%s); nothing changed\n", edit.Path.c_str(),
+                 text.c_str(), result.MessageKey.c_str());
+    return kExitUsage;
+  }
+  if (!result.Changed) {
+    std::printf("nothing changed\n");
+    return kExitOk;
+  }
+  SaveOptions options;
+  options.KompatibilniAktivity = edit.Settings.KompatibilniAktivity;
+  options.Tables = &edit.Language.Tables;
+  if (OpResult saved = SaveLogbook(edit.Path, edit.Logbook, options); !saved)
+    return FileError(edit.Path, saved.message);
+  std::printf("%s\n", done.c_str());
+  return kExitOk;
+}
+
+}  // namespace zirdan::cli
