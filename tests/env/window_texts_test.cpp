@@ -137,8 +137,7 @@ std::vector<std::string> AddedActions(const std::string& part) {
   return names;
 }
 
-TUiFile ScanUi(const std::string& path) {
-  const std::string text = ReadWhole(path);
+TUiFile ScanUiText(const std::string& text) {
   TUiFile ui;
   ui.windowTitle = StringProperty(text, "windowTitle");
   for (std::size_t at = text.find("<widget "); at != std::string::npos;
@@ -160,23 +159,25 @@ TUiFile ScanUi(const std::string& path) {
   return ui;
 }
 
+TUiFile ScanUi(const std::string& path) {
+  return ScanUiText(ReadWhole(path));
+}
+
 TEST(UiFileReader, FindsCaptionsTitlesAndMenusButNotTheCaptionsOfNestedWidgets) {
-  const std::string path = ::testing::TempDir() + "window_texts_reader.ui";
-  std::ofstream(path, std::ios::binary)
-      << "<ui><widget class=\"QMainWindow\" name=\"W\"><property name=\"windowTitle\">"
-         "<string>Okno</string></property>\n"
-         "<widget class=\"QGroupBox\" name=\"G\"><property name=\"title\"><string/></property>"
-         "<widget class=\"QCheckBox\" name=\"C\"><property name=\"text\"><string>Ano &amp; "
-         "ne -&gt; </string></property></widget></widget>\n"
-         "<widget class=\"QMenuBar\" name=\"B\"><widget class=\"QMenu\" name=\"M\">"
-         "<property name=\"title\"><string>&amp;Menu</string></property>"
-         "<widget class=\"QMenu\" name=\"S\"><property name=\"title\"><string>Sub</string>"
-         "</property><addaction name=\"X\"/></widget>"
-         "<addaction name=\"A\"/><addaction name=\"separator\"/><addaction name=\"S\"/>"
-         "</widget><addaction name=\"M\"/></widget></widget>\n"
-         "<action name=\"A\"><property name=\"text\"><string>Čas</string></property></action>"
-         "<action name=\"X\"><property name=\"text\"><string></string></property></action></ui>";
-  const TUiFile ui = ScanUi(path);
+  const TUiFile ui = ScanUiText(
+      "<ui><widget class=\"QMainWindow\" name=\"W\"><property name=\"windowTitle\">"
+      "<string>Okno</string></property>\n"
+      "<widget class=\"QGroupBox\" name=\"G\"><property name=\"title\"><string/></property>"
+      "<widget class=\"QCheckBox\" name=\"C\"><property name=\"text\"><string>Ano &amp; "
+      "ne -&gt; </string></property></widget></widget>\n"
+      "<widget class=\"QMenuBar\" name=\"B\"><widget class=\"QMenu\" name=\"M\">"
+      "<property name=\"title\"><string>&amp;Menu</string></property>"
+      "<widget class=\"QMenu\" name=\"S\"><property name=\"title\"><string>Sub</string>"
+      "</property><addaction name=\"X\"/></widget>"
+      "<addaction name=\"A\"/><addaction name=\"separator\"/><addaction name=\"S\"/>"
+      "</widget><addaction name=\"M\"/></widget></widget>\n"
+      "<action name=\"A\"><property name=\"text\"><string>Čas</string></property></action>"
+      "<action name=\"X\"><property name=\"text\"><string></string></property></action></ui>");
   EXPECT_EQ(ui.windowTitle, "Okno");
   std::map<std::string, std::string> captions;
   for (const TUiComponent& c : ui.components) captions[c.name] = c.caption;
