@@ -22,7 +22,7 @@ std::optional<int> MergeDownload(const TDumpFile& dump, const std::string& sourc
   }
   // Without a logbook to merge into, every dive of the image is new.
   merged.Download = DecodeAndMerge(dump, logbook, logPath && !all);
-  if (!merged.Download.ok())
+  if (!merged.Download.Ok())
     return FileError(source, "image rejected: " + merged.Download.Merge.Status.message);
   if (logPath) {
     if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)

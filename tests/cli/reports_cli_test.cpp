@@ -35,12 +35,12 @@ class ReportsCliTest : public ::testing::Test {
  protected:
   ReportsCliTest() {
     test::WriteFileBytes(m_folder.File("Language.ini"), kLanguageIni);
-    ponor first = testing::Dive(1, testing::DayNumber(15, 6, 2003), 1250, 45);
+    ponor first = test::Dive(1, test::DayNumber(15, 6, 2003), 1250, 45);
     first.Cas = 9 * 60 + 30;
-    first.Lokalita = testing::W("Dalmácie");
-    testing::SetProfile(first, {1000, 1000, 1000});
-    ponor second = testing::Dive(2, testing::DayNumber(3, 1, 2004), 2000, 30);
-    TLogbook logbook = testing::Logbook({first, second});
+    first.Lokalita = test::W("Dalmácie");
+    test::SetProfile(first, {1000, 1000, 1000});
+    ponor second = test::Dive(2, test::DayNumber(3, 1, 2004), 2000, 30);
+    TLogbook logbook = test::Logbook({first, second});
     EXPECT_TRUE(SaveLogbook(LogPath(), logbook));
   }
 

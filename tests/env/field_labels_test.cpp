@@ -12,8 +12,8 @@ namespace {
 TEST(FieldLabelsTest, DesignTimeCaptionsCarryTheirUnits) {
   const FieldLabelCaptions captions = FieldLabelCaptions::DesignTime();
   EXPECT_EQ(captions.Label[11], "Max. hloubka [m]");
-  EXPECT_EQ(captions.Label[8], testing::W("Teplota vz. [°C]"));
-  EXPECT_EQ(captions.Label[20], testing::W("Jiná"));
+  EXPECT_EQ(captions.Label[8], test::W("Teplota vz. [°C]"));
+  EXPECT_EQ(captions.Label[20], test::W("Jiná"));
 }
 
 TEST(FieldLabelsTest, MainWindowSectionReplacesTheLabelsItNames) {
@@ -22,7 +22,7 @@ TEST(FieldLabelsTest, MainWindowSectionReplacesTheLabelsItNames) {
       "Caption=Main\r\n[FormMain2]\r\nLabel1=Datum ponoru\r\n");
   const FieldLabelCaptions english = FieldLabelCaptions::Translated(file, 1);
   EXPECT_EQ(english.Label[1], "Date");
-  EXPECT_EQ(english.Label[2], testing::W("Čas"));  // "label2" names no component
+  EXPECT_EQ(english.Label[2], test::W("Čas"));  // "label2" names no component
   EXPECT_EQ(english.Label[20], "Other");
   EXPECT_EQ(english.Label[3], "Lokalita");
   EXPECT_EQ(FieldLabelCaptions::Translated(file, 2).Label[1], "Datum ponoru");

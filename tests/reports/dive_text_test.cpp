@@ -10,8 +10,8 @@
 namespace zirdan {
 namespace {
 
-using testing::DayNumber;
-using testing::W;
+using test::DayNumber;
+using test::W;
 
 class DiveTextTest : public ::testing::Test {
  protected:
@@ -60,7 +60,7 @@ class DiveTextTest : public ::testing::Test {
     return texts;
   }
 
-  TMessageTable m_messages = testing::KeyNamedMessages();
+  TMessageTable m_messages = test::KeyNamedMessages();
   TCategoryTables m_tables = TCategoryTables::BuiltIn();
   FieldLabelCaptions m_labels = FieldLabelCaptions::DesignTime();
 };
@@ -90,14 +90,14 @@ Poznámka             Krásná viditelnost|
 )";
 
 TEST_F(DiveTextTest, DiveWithoutProfileEndsWithTheEmptyLine) {
-  EXPECT_EQ(testing::Joined(Texts(Build(Completed()))), W(kFieldLines));
+  EXPECT_EQ(test::Joined(Texts(Build(Completed()))), W(kFieldLines));
 }
 
 TEST_F(DiveTextTest, ProfileListsEverySampleThenConsumptionAndFullness) {
   ponor d = Completed();
-  testing::SetProfile(d, {125, 1000, 4031});
+  test::SetProfile(d, {125, 1000, 4031});
   const std::vector<DiveTextLine> lines = Build(d);
-  EXPECT_EQ(testing::Joined(Texts(lines)), W(std::string(kFieldLines) + R"(Průběh ponoru:|
+  EXPECT_EQ(test::Joined(Texts(lines)), W(std::string(kFieldLines) + R"(Průběh ponoru:|
       0 s ..     1.3 m|
      20 s ..     1.3 m|
      40 s ..    10.0 m|
@@ -115,7 +115,7 @@ Plnost 25.45 %|
 
 TEST_F(DiveTextTest, ProfilePartUsesTheRegionalDecimalSeparator) {
   ponor d = Completed();
-  testing::SetProfile(d, {125, 1000, 4031});
+  test::SetProfile(d, {125, 1000, 4031});
   const std::vector<std::string> texts = Texts(Build(d, ','));
   EXPECT_EQ(texts[23], "      0 s ..     1,3 m");
   EXPECT_EQ(texts[26], "     60 s ..    40,3 m");
@@ -128,7 +128,7 @@ TEST_F(DiveTextTest, MeasuresWithoutProfileDataAreLeftOut) {
   ponor d = Completed();
   d.Lahev = kEmptyValue;        // no consumption rate
   d.DelkaPonoru = kEmptyValue;  // no fullness
-  testing::SetProfile(d, {1000, 1000, 1000});
+  test::SetProfile(d, {1000, 1000, 1000});
   const std::vector<std::string> texts = Texts(Build(d));
   ASSERT_EQ(texts.size(), 27u);
   EXPECT_EQ(texts.back(), "     60 s ..    10.0 m");
@@ -148,7 +148,7 @@ TEST_F(DiveTextTest, ProposedFileNameIsTheDiveNumber) {
 
 TEST_F(DiveTextTest, Windows1250FileHoldsTheBytesAsHeld) {
   ponor d = Completed();
-  testing::SetProfile(d, {1000});
+  test::SetProfile(d, {1000});
   const std::vector<DiveTextLine> lines = Build(d);
   std::string expected;
   for (const std::string& text : Texts(lines)) expected += text + "\r\n";
@@ -157,7 +157,7 @@ TEST_F(DiveTextTest, Windows1250FileHoldsTheBytesAsHeld) {
 
 TEST_F(DiveTextTest, AsciiFileReducesLettersAndKeepsSampleLines) {
   ponor d = Completed();
-  testing::SetProfile(d, {1000});
+  test::SetProfile(d, {1000});
   const std::string bytes = DiveTextFileBytes(Build(d), Encoding::Ascii);
   const std::string start =
       "Ponor c.             12\r\n"

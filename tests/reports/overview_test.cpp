@@ -9,10 +9,10 @@
 namespace zirdan {
 namespace {
 
-using testing::DayNumber;
-using testing::Dive;
-using testing::Joined;
-using testing::W;
+using test::DayNumber;
+using test::Dive;
+using test::Joined;
+using test::W;
 
 class OverviewTest : public ::testing::Test {
  protected:
@@ -37,19 +37,19 @@ class OverviewTest : public ::testing::Test {
     d.Cas = 14 * 60 + 5;
     d.Lokalita = "Brno";
     d.Misto = "Jez";
-    testing::SetProfile(d, {1000, 1000, 1000});
+    test::SetProfile(d, {1000, 1000, 1000});
     return d;
   }
 
-  TMessageTable m_messages = testing::KeyNamedMessages();
+  TMessageTable m_messages = test::KeyNamedMessages();
   TCategoryTables m_tables = TCategoryTables::BuiltIn();
 };
 
 TEST_F(OverviewTest, WholeTextWithAYearBlockAtEveryChangeOfYear) {
   ponor bare = Dive(8, DayNumber(20, 6, 2003), kEmptyValue, kEmptyValue);
   const std::vector<std::string> lines =
-      Build(testing::Logbook({Full(7, DayNumber(15, 6, 2003)), bare, Full(9, DayNumber(3, 1, 2004)),
-                              Full(10, DayNumber(1, 7, 2003))}));
+      Build(test::Logbook({Full(7, DayNumber(15, 6, 2003)), bare, Full(9, DayNumber(3, 1, 2004)),
+                           Full(10, DayNumber(1, 7, 2003))}));
   const std::string row7 =
       "    7\x95 15.06.2003 14:05  Brno                 Jez                    12.34 m   1 h  5 "
       "min";
@@ -78,7 +78,7 @@ TEST_F(OverviewTest, WholeTextWithAYearBlockAtEveryChangeOfYear) {
 TEST_F(OverviewTest, NumberCellCarriesTheProfileMark) {
   ponor withoutProfile = Full(7, kDay1980);
   withoutProfile.GrafPocet = 0;
-  const std::vector<std::string> lines = Build(testing::Logbook(
+  const std::vector<std::string> lines = Build(test::Logbook(
       {Full(7, kDay1980), withoutProfile, Full(1234, kDay1980), Full(65535, kDay1980)}));
   EXPECT_EQ(lines[9].substr(0, 7), "    7\x95 ");
   EXPECT_EQ(lines[10].substr(0, 7), "    7  ");
@@ -92,7 +92,7 @@ TEST_F(OverviewTest, SiteColumnStartsAtCharacter47) {
   d.Misto = "Site";
   ponor full = Full(2, kDay1980);
   full.Lokalita = std::string(20, 'L');
-  const std::vector<std::string> lines = Build(testing::Logbook({d, full}));
+  const std::vector<std::string> lines = Build(test::Logbook({d, full}));
   EXPECT_EQ(lines[9].substr(46, 4), "Site");
   EXPECT_EQ(lines[10].substr(25, 22), std::string(20, 'L') + " J");
 }
@@ -105,7 +105,7 @@ struct DiveTimeRow {
 class OverviewDiveTimeTest : public ::testing::TestWithParam<DiveTimeRow> {};
 
 TEST_P(OverviewDiveTimeTest, HoursAndMinutesWithoutLeadingZeros) {
-  const TMessageTable messages = testing::KeyNamedMessages();
+  const TMessageTable messages = test::KeyNamedMessages();
   EXPECT_EQ(OverviewDiveTimeCell(GetParam().text, messages), GetParam().cell) << GetParam().text;
 }
 
@@ -118,13 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
                       DiveTimeRow{"01.05", ""}, DiveTimeRow{"0a:05", ""}, DiveTimeRow{"01:0", ""}));
 
 TEST_F(OverviewTest, DiveTimeOfHundredHoursLeavesTheCellEmpty) {
-  const std::vector<std::string> lines =
-      Build(testing::Logbook({Dive(1, kDay1980, 1000, 100 * 60)}));
+  const std::vector<std::string> lines = Build(test::Logbook({Dive(1, kDay1980, 1000, 100 * 60)}));
   EXPECT_EQ(lines[9].substr(lines[9].size() - 4), " m  ");  // depth cell, separator, no cell
 }
 
 TEST_F(OverviewTest, EmptyLogbookHasTitleAndHeaderOnly) {
-  const std::vector<std::string> lines = Build(testing::Logbook({}));
+  const std::vector<std::string> lines = Build(test::Logbook({}));
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[8], " ");
 }

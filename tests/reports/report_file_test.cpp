@@ -18,7 +18,7 @@ using test::ScratchFolder;
 TEST(SaveReportTextTest, EveryLineEndsInCrLfWithoutConversion) {
   ScratchFolder folder;
   const std::string path = folder.File("Statist.TXT");
-  ASSERT_TRUE(SaveReportText(path, {"StrDenik x", " ", testing::W("Přehled ponorů"), ""}));
+  ASSERT_TRUE(SaveReportText(path, {"StrDenik x", " ", test::W("Přehled ponorů"), ""}));
   EXPECT_EQ(ReadFileBytes(path),
             "StrDenik x\r\n \r\nP\xF8"
             "ehled ponor\xF9\r\n\r\n");
@@ -44,7 +44,7 @@ TEST(SaveReportTextTest, FolderThatDoesNotExistFailsAndLeavesNothing) {
 TEST(WriteDiveTextFileTest, WritesTheLinesInTheChosenEncoding) {
   ScratchFolder folder;
   const std::string path = folder.File("Ponor 1.TXT");
-  const std::vector<DiveTextLine> lines = {{testing::W("Čas")}, {"     20 s ..    10.0 m", false}};
+  const std::vector<DiveTextLine> lines = {{test::W("Čas")}, {"     20 s ..    10.0 m", false}};
   ASSERT_TRUE(WriteDiveTextFile(path, lines, Encoding::Kamenicky));
   EXPECT_EQ(ReadFileBytes(path),
             "\x80"

@@ -16,7 +16,7 @@
 #include "reports/report_source.h"
 #include "support/dive_builders.h"
 
-namespace zirdan::testing {
+namespace zirdan::test {
 
 // Windows-1250 bytes of a UTF-8 literal.
 inline std::string W(std::string_view utf8) {
@@ -88,4 +88,4 @@ inline std::string Joined(const std::vector<std::string>& lines, std::size_t fro
   return text;
 }
 
-}  // namespace zirdan::testing
+}  // namespace zirdan::test

@@ -11,10 +11,10 @@
 namespace zirdan {
 namespace {
 
-using testing::DayNumber;
-using testing::Dive;
-using testing::Joined;
-using testing::W;
+using test::DayNumber;
+using test::Dive;
+using test::Joined;
+using test::W;
 
 class StatisticsTest : public ::testing::Test {
  protected:
@@ -53,12 +53,12 @@ class StatisticsTest : public ::testing::Test {
     return "(no line " + label + ")";
   }
 
-  TMessageTable m_messages = testing::KeyNamedMessages();
+  TMessageTable m_messages = test::KeyNamedMessages();
   TCategoryTables m_tables = TCategoryTables::BuiltIn();
 };
 
 TEST_F(StatisticsTest, TitleNamesTheLogbookUnderlinedAndToday) {
-  const std::vector<std::string> lines = Build(testing::Logbook({Dive(1, kDay1980, 500, 30)}));
+  const std::vector<std::string> lines = Build(test::Logbook({Dive(1, kDay1980, 500, 30)}));
   EXPECT_EQ(Joined(lines, 0, 6),
             "StrDenik C:\\Potapeni\\Denik.LOG|\n"
             "------------------------------|\n"
@@ -81,9 +81,9 @@ TEST_F(StatisticsTest, SectionOfEveryDiveCountsEachCategory) {
   c.TypPonoru = (1 << 2) | (1 << 7);
   c.Lahev = 1500;             // 15 l
   c.SpotrebaVzduchu = 15000;  // 150 bar
-  testing::SetProfile(c, {1000, 1000, 1000});
+  test::SetProfile(c, {1000, 1000, 1000});
 
-  const std::vector<std::string> section1 = Section(Build(testing::Logbook({a, b, c})), "StrStat1");
+  const std::vector<std::string> section1 = Section(Build(test::Logbook({a, b, c})), "StrStat1");
   EXPECT_EQ(Joined(section1), W(R"(StrStat1|
  |
                    StrPocetPon    3(100 %) ...      1 h 16 min|
@@ -140,8 +140,7 @@ TEST_F(StatisticsTest, SectionOfEveryDiveCountsEachCategory) {
 TEST_F(StatisticsTest, WaterSectionsListTheirOwnDiveTypesAndTakeDivesFlaggedBoth) {
   ponor both = Dive(1, kDay1980, 1500, 40);
   both.TypPonoru = (1 << 6) | (1 << 7) | (1 << 8);
-  const std::vector<std::string> lines =
-      Build(testing::Logbook({both, Dive(2, kDay1980, 900, 20)}));
+  const std::vector<std::string> lines = Build(test::Logbook({both, Dive(2, kDay1980, 900, 20)}));
   for (const char* heading : {"StrStat2", "StrStat3"}) {
     const std::vector<std::string> section = Section(lines, heading);
     EXPECT_EQ(Count(section, "StrPocetPon"), 1) << heading;
@@ -154,7 +153,7 @@ TEST_F(StatisticsTest, WaterSectionsListTheirOwnDiveTypesAndTakeDivesFlaggedBoth
 
 TEST_F(StatisticsTest, EmptySectionWritesEveryLineWithZeros) {
   const std::vector<std::string> section =
-      Section(Build(testing::Logbook({Dive(1, kDay1980, 1200, 50)})), "StrStat3");
+      Section(Build(test::Logbook({Dive(1, kDay1980, 1200, 50)})), "StrStat3");
   EXPECT_EQ(LineOf(section, "StrPocetPon"),
             "                   StrPocetPon    0(  0 %) ...      0 h  0 min");
   EXPECT_EQ(LineOf(section, "StrPrumDelka"), "                  StrPrumDelka     0 h  0 min");
@@ -164,7 +163,7 @@ TEST_F(StatisticsTest, EmptySectionWritesEveryLineWithZeros) {
 }
 
 TEST_F(StatisticsTest, EmptyLogbookGivesZeroSectionsAndNoGroups) {
-  const std::vector<std::string> lines = Build(testing::Logbook({}));
+  const std::vector<std::string> lines = Build(test::Logbook({}));
   EXPECT_EQ(Count(Section(lines, "StrStat1"), "StrPocetPon"), 0);
   EXPECT_EQ(Joined(Section(lines, "StrStat8")), "StrStat8|\n |\n");
 }
@@ -181,8 +180,7 @@ class StatisticsDepthTest : public StatisticsTest,
 
 TEST_P(StatisticsDepthTest, DepthGoesToOneClassAndOneRangeSection) {
   const DepthRow row = GetParam();
-  const std::vector<std::string> lines =
-      Build(testing::Logbook({Dive(1, kDay1980, row.depth, 10)}));
+  const std::vector<std::string> lines = Build(test::Logbook({Dive(1, kDay1980, row.depth, 10)}));
   const std::vector<std::string> section1 = Section(lines, "StrStat1");
   EXPECT_EQ(Count(section1, "StrPocetPon"), 1);
   for (const char* cls :
@@ -208,14 +206,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StatisticsTest, DiveDeeperThan200MetresStillEntersTheAverageDepth) {
   const std::vector<std::string> section1 =
-      Section(Build(testing::Logbook({Dive(1, kDay1980, 20001, 10), Dive(2, kDay1980, 1999, 10)})),
+      Section(Build(test::Logbook({Dive(1, kDay1980, 20001, 10), Dive(2, kDay1980, 1999, 10)})),
               "StrStat1");
   EXPECT_EQ(LineOf(section1, "StrPrumHloubka"), "                StrPrumHloubka   110.00 m");
 }
 
 TEST_F(StatisticsTest, DiveWithoutMaximumDepthIsLeftOutOfTheAverageDepthOnly) {
   const std::vector<std::string> section1 = Section(
-      Build(testing::Logbook({Dive(1, kDay1980, kEmptyValue, 20), Dive(2, kDay1980, 1250, 40)})),
+      Build(test::Logbook({Dive(1, kDay1980, kEmptyValue, 20), Dive(2, kDay1980, 1250, 40)})),
       "StrStat1");
   EXPECT_EQ(LineOf(section1, "StrPrumHloubka"), "                StrPrumHloubka    12.50 m");
   EXPECT_EQ(Count(section1, "StrPocetPon"), 2);
@@ -225,7 +223,7 @@ TEST_F(StatisticsTest, DiveWithoutMaximumDepthIsLeftOutOfTheAverageDepthOnly) {
 TEST_F(StatisticsTest, DiveWithoutDiveTimeAddsNoMinutes) {
   // An empty dive time is the value 32767; counted as minutes it would add 546 hours.
   const std::vector<std::string> section1 = Section(
-      Build(testing::Logbook({Dive(1, kDay1980, 1000, kEmptyValue), Dive(2, kDay1980, 1000, 70)})),
+      Build(test::Logbook({Dive(1, kDay1980, 1000, kEmptyValue), Dive(2, kDay1980, 1000, 70)})),
       "StrStat1");
   EXPECT_EQ(LineOf(section1, "StrPocetPon"),
             "                   StrPocetPon    2(100 %) ...      1 h 10 min");
@@ -236,14 +234,13 @@ TEST_F(StatisticsTest, AverageConsumptionTakesOnlyRatesFromTheProfile) {
   ponor estimated = Dive(1, kDay1980, 1000, 50);  // no profile: an estimate of 40 l/min
   estimated.Lahev = 1000;
   estimated.SpotrebaVzduchu = 20000;
-  const std::vector<std::string> section1 =
-      Section(Build(testing::Logbook({estimated})), "StrStat1");
+  const std::vector<std::string> section1 = Section(Build(test::Logbook({estimated})), "StrStat1");
   EXPECT_EQ(LineOf(section1, "StrPrumSpotreba"), "               StrPrumSpotreba     0.00 l/min");
   EXPECT_EQ(LineOf(section1, "StrPrumObdelnik"), "               StrPrumObdelnik     0.00 %");
 }
 
 TEST_F(StatisticsTest, AveragesUseTheRegionalDecimalSeparator) {
-  const TLogbook logbook = testing::Logbook({Dive(1, kDay1980, 1234, 10)});
+  const TLogbook logbook = test::Logbook({Dive(1, kDay1980, 1234, 10)});
   const ReportSource source{logbook, m_messages, m_tables, "x.LOG", ReportDate{1, 1, 2024}, ','};
   const std::vector<std::string> section1 =
       Section(BuildStatisticsText(source, StatisticsSettings{}), "StrStat1");
@@ -253,7 +250,7 @@ TEST_F(StatisticsTest, AveragesUseTheRegionalDecimalSeparator) {
 TEST_F(StatisticsTest, LabelsLongerThanTheColumnAreCut) {
   m_messages.Set("StrPocetPon", "A label that is far longer than thirty characters");
   const std::vector<std::string> section1 =
-      Section(Build(testing::Logbook({Dive(1, kDay1980, 500, 10)})), "StrStat1");
+      Section(Build(test::Logbook({Dive(1, kDay1980, 500, 10)})), "StrStat1");
   EXPECT_EQ(section1[2], "A label that is far longer tha    1(100 %) ...      0 h 10 min");
 }
 

@@ -10,8 +10,8 @@
 namespace zirdan {
 namespace {
 
-using testing::Dive;
-using testing::Joined;
+using test::Dive;
+using test::Joined;
 
 class StatisticsTotalsTest : public ::testing::Test {
  protected:
@@ -35,19 +35,19 @@ class StatisticsTotalsTest : public ::testing::Test {
   static ponor At(uint16_t cislo, const char* lokalita, const char* misto, int16_t depth,
                   int16_t minutes) {
     ponor d = Dive(cislo, kDay1980, depth, minutes);
-    d.Lokalita = testing::W(lokalita);
-    d.Misto = testing::W(misto);
+    d.Lokalita = test::W(lokalita);
+    d.Misto = test::W(misto);
     return d;
   }
 
-  TMessageTable m_messages = testing::KeyNamedMessages();
+  TMessageTable m_messages = test::KeyNamedMessages();
   TCategoryTables m_tables = TCategoryTables::BuiltIn();
 };
 
 TEST_F(StatisticsTotalsTest, SubtotalAfterEveryNthDiveWithTheRunningTotal) {
   const std::vector<std::string> section7 =
-      From(Build(testing::Logbook({Dive(1, kDay1980, 1000, 45), Dive(2, kDay1980, 1000, 30),
-                                   Dive(3, kDay1980, 1000, 50), Dive(4, kDay1980, 1000, 20)}),
+      From(Build(test::Logbook({Dive(1, kDay1980, 1000, 45), Dive(2, kDay1980, 1000, 30),
+                                Dive(3, kDay1980, 1000, 50), Dive(4, kDay1980, 1000, 20)}),
                  2),
            "StrStat7");
   EXPECT_EQ(Joined(section7),
@@ -80,7 +80,7 @@ TEST_F(StatisticsTotalsTest, DamagedSubtotalCountWritesNoSubtotals) {
   // The setting holds 2..50; a count of 0 or below must not divide by zero.
   for (int perSubtotal : {0, -3}) {
     const std::vector<std::string> section7 =
-        From(Build(testing::Logbook({Dive(1, kDay1980, 1000, 45), Dive(2, kDay1980, 1000, 30)}),
+        From(Build(test::Logbook({Dive(1, kDay1980, 1000, 45), Dive(2, kDay1980, 1000, 30)}),
                    perSubtotal),
              "StrStat7");
     EXPECT_EQ(Joined(section7), "StrStat7|\n |\n |\n |\n") << perSubtotal;
@@ -91,11 +91,10 @@ TEST_F(StatisticsTotalsTest, GroupsByLocalityAndSiteInCollatedOrder) {
   ponor estimated = At(1, "Brno", "Jez", 1000, 45);
   estimated.Lahev = 1000;             // 10 l
   estimated.SpotrebaVzduchu = 20000;  // 200 bar: estimated 44.44 l/min without a profile
-  const std::vector<std::string> section8 =
-      From(Build(testing::Logbook({estimated, At(2, "brno", "Jez", 2000, 30),
-                                   At(3, "Brno", "Lom", 1500, 60),
-                                   At(4, "Brno", "Jez", kEmptyValue, 30)})),
-           "StrStat8", true);
+  const std::vector<std::string> section8 = From(
+      Build(test::Logbook({estimated, At(2, "brno", "Jez", 2000, 30),
+                           At(3, "Brno", "Lom", 1500, 60), At(4, "Brno", "Jez", kEmptyValue, 30)})),
+      "StrStat8", true);
   EXPECT_EQ(Joined(section8), R"(StrStat8|
  |
  |
@@ -129,10 +128,10 @@ TEST_F(StatisticsTotalsTest, GroupsByLocalityAndSiteInCollatedOrder) {
 }
 
 TEST_F(StatisticsTotalsTest, SitesOfOneLocalityShareOneLocalityLine) {
-  const std::vector<std::string> section8 =
-      From(Build(testing::Logbook(
-               {At(1, "Rujana", "Zelena", 1000, 30), At(2, "Rujana", "Cerna", 1000, 30)})),
-           "StrStat8", true);
+  const std::vector<std::string> section8 = From(
+      Build(
+          test::Logbook({At(1, "Rujana", "Zelena", 1000, 30), At(2, "Rujana", "Cerna", 1000, 30)})),
+      "StrStat8", true);
   std::vector<std::string> names;
   for (const std::string& line : section8)
     if (line.rfind("   ", 0) == 0 && line.find("Str") == std::string::npos) names.push_back(line);
@@ -143,9 +142,9 @@ TEST_F(StatisticsTotalsTest, SitesOfOneLocalityShareOneLocalityLine) {
 
 TEST_F(StatisticsTotalsTest, MeanDiveTimeOfAGroupKeepsWholeMinutes) {
   const std::vector<std::string> section8 =
-      From(Build(testing::Logbook({At(1, "Hranice", "Propast", 1000, 60),
-                                   At(2, "Hranice", "Propast", 1000, 121),
-                                   At(3, "Hranice", "Propast", 1000, kEmptyValue)})),
+      From(Build(test::Logbook({At(1, "Hranice", "Propast", 1000, 60),
+                                At(2, "Hranice", "Propast", 1000, 121),
+                                At(3, "Hranice", "Propast", 1000, kEmptyValue)})),
            "StrStat8", true);
   // 181 minutes over the two dives with a dive time: 90.5 minutes.
   EXPECT_EQ(section8[6], "                             StrCelDelka     3 h  1 min");

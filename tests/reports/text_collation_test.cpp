@@ -11,7 +11,7 @@
 namespace zirdan {
 namespace {
 
-using testing::W;
+using test::W;
 
 TEST(CollateTextTest, SortsWithoutRegardToCaseOrDiacriticsFirst) {
   std::vector<std::string> names = {

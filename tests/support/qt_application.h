@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace zirdan::testing {
+namespace zirdan::test {
 
 template <typename Application>
 class QtApplicationEnvironment : public ::testing::Environment {
@@ -32,4 +32,4 @@ bool UseQtApplication() {
   return true;
 }
 
-}  // namespace zirdan::testing
+}  // namespace zirdan::test

@@ -1,6 +1,6 @@
 #include "support/recording_canvas.h"
 
-namespace zirdan::testing {
+namespace zirdan::test {
 
 void RecordingCanvas::Clear() {
   m_calls.emplace_back(ClearCall{});
@@ -78,7 +78,7 @@ std::ostream& operator<<(std::ostream& out, const DrawnText& text) {
              << " in " << text.colour;
 }
 
-}  // namespace zirdan::testing
+}  // namespace zirdan::test
 
 namespace zirdan {
 

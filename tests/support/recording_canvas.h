@@ -7,7 +7,7 @@
 
 #include "core/canvas.h"
 
-namespace zirdan::testing {
+namespace zirdan::test {
 
 // One call made on a canvas, as given (origin not applied).
 struct ClearCall {
@@ -107,7 +107,7 @@ std::ostream& operator<<(std::ostream& out, const DrawnLine& line);
 std::ostream& operator<<(std::ostream& out, const DrawnRectangle& rectangle);
 std::ostream& operator<<(std::ostream& out, const DrawnText& text);
 
-}  // namespace zirdan::testing
+}  // namespace zirdan::test
 
 namespace zirdan {
 // Readable failure messages for the canvas values (found by argument lookup).

@@ -7,9 +7,9 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 
 TDumpFile SampleDump() {
   TDumpFile dump;
@@ -19,7 +19,7 @@ TDumpFile SampleDump() {
 }
 
 TEST(DumpFormat, IsTheTimestampTextThenTheFrame) {
-  TempFolder folder;
+  ScratchFolder folder;
   const TDumpFile dump = SampleDump();
   ASSERT_TRUE(WriteDumpFile(folder.File("d.bin"), dump));
   const std::string bytes = ReadFileBytes(folder.File("d.bin"));
@@ -30,7 +30,7 @@ TEST(DumpFormat, IsTheTimestampTextThenTheFrame) {
 }
 
 TEST(DumpFormat, WriteThenReadGivesTheSameDump) {
-  TempFolder folder;
+  ScratchFolder folder;
   const TDumpFile dump = SampleDump();
   ASSERT_TRUE(WriteDumpFile(folder.File("d.bin"), dump));
   TDumpFile read;
@@ -40,14 +40,14 @@ TEST(DumpFormat, WriteThenReadGivesTheSameDump) {
 }
 
 TEST(DumpFormat, AnOverwrittenDumpHoldsOnlyTheNewFrame) {
-  TempFolder folder;
+  ScratchFolder folder;
   WriteFileBytes(folder.File("d.bin"), std::string(5000, 'x'));
   ASSERT_TRUE(WriteDumpFile(folder.File("d.bin"), SampleDump()));
   EXPECT_EQ(ReadFileBytes(folder.File("d.bin")).size(), kDumpFileSize);
 }
 
 TEST(DumpFormat, AShortFileIsRefusedAndLeavesTheDumpAlone) {
-  TempFolder folder;
+  ScratchFolder folder;
   const TDumpFile before = SampleDump();
   for (std::size_t size : {std::size_t{0}, std::size_t{15}, kDumpFileSize - 1}) {
     WriteFileBytes(folder.File("short.bin"), std::string(size, '2'));
@@ -62,7 +62,7 @@ TEST(DumpFormat, AShortFileIsRefusedAndLeavesTheDumpAlone) {
 }
 
 TEST(DumpFormat, BytesAfterTheFrameAreIgnored) {
-  TempFolder folder;
+  ScratchFolder folder;
   const TDumpFile dump = SampleDump();
   WriteFileBytes(folder.File("long.bin"), DumpBytes(dump) + "trailing");
   TDumpFile read;
@@ -71,7 +71,7 @@ TEST(DumpFormat, BytesAfterTheFrameAreIgnored) {
 }
 
 TEST(DumpFormat, MissingFileAndUnwritablePathAreFailures) {
-  TempFolder folder;
+  ScratchFolder folder;
   TDumpFile dump;
   EXPECT_FALSE(ReadDumpFile(folder.File("none.bin"), dump));
   EXPECT_FALSE(WriteDumpFile(folder.File("no/such/folder.bin"), dump));

@@ -18,7 +18,7 @@
 namespace zirdan {
 namespace {
 
-const bool kApplication = testing::UseQtApplication<QApplication>();
+const bool kApplication = test::UseQtApplication<QApplication>();
 
 // A 40-minute dive to 25 m with every kind of warning somewhere along it.
 ponor SampleDive() {

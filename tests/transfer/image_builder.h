@@ -10,7 +10,7 @@
 
 // Builders of memory images for the transfer tests: dives are given by their start on
 // the local clock, and the builder works out the device clock stamps.
-namespace zirdan::testing {
+namespace zirdan::test {
 
 // The download used unless a test says otherwise: 20 June 2023, 18:00:00.0.
 inline constexpr TDownloadTime kDownload = 202306201800000;
@@ -67,4 +67,4 @@ TMemoryImage EditMirrored(const TMemoryImage& frame, Change change) {
   return MirrorImage(m);
 }
 
-}  // namespace zirdan::testing
+}  // namespace zirdan::test

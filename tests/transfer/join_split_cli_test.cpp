@@ -12,10 +12,10 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::RunTool;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::RunTool;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 
 // Three dives of 10, 40 and 10 minutes with profiles, saved to `path`.
 TLogbook SampleLogbook() {
@@ -57,23 +57,23 @@ bool ToolReadsSettings() {
 }
 
 TEST(JoinCommand, SavesWhatTheJoinGives) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook book = SampleLogbook();
   Save(book, log);
-  const testing::ToolRun run = RunTool({"join", log, "2", "--minutes", "3"});
+  const test::ToolRun run = RunTool({"join", log, "2", "--minutes", "3"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   ASSERT_TRUE(JoinWithNext(book, *book.FindByNumber(2), 3).Changed);
   EXPECT_EQ(LoadDives(log), Dives(book));
 }
 
 TEST(JoinCommand, ARefusedJoinSaysWhyAndLeavesTheFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook book = SampleLogbook();
   Save(book, log);
   const std::string before = ReadFileBytes(log);
-  const testing::ToolRun run = RunTool({"join", log, "3"});
+  const test::ToolRun run = RunTool({"join", log, "3"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("StrPripojitChyba1"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find(log), std::string::npos);
@@ -81,13 +81,13 @@ TEST(JoinCommand, ARefusedJoinSaysWhyAndLeavesTheFile) {
 }
 
 TEST(JoinCommand, MinutesDefaultToTheEditorsSettingElseFive) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook original = SampleLogbook();
   Save(original, log);
   std::filesystem::create_directories(folder.Path() / "config/Brandivo");
   WriteFileBytes(folder.File("config/Brandivo/Zirdan.conf"), "[zaklad]\nPocetMinutMeziGrafy=7\n");
-  const testing::ToolRun run =
+  const test::ToolRun run =
       RunTool({"join", log, "1"}, "XDG_CONFIG_HOME='" + folder.File("config") + "'");
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const int expected = ToolReadsSettings() ? 7 : kDefaultMinutesBetweenGraphs;
@@ -97,11 +97,11 @@ TEST(JoinCommand, MinutesDefaultToTheEditorsSettingElseFive) {
 }
 
 TEST(SplitCommand, SavesWhatTheSplitGives) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook book = SampleLogbook();
   Save(book, log);
-  const testing::ToolRun run = RunTool({"split", log, "2", "--at", "15", "--minutes", "5"});
+  const test::ToolRun run = RunTool({"split", log, "2", "--at", "15", "--minutes", "5"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   ASSERT_TRUE(SplitDive(book, *book.FindByNumber(2), 15, 5).Changed);
   const std::vector<ponor> saved = LoadDives(log);
@@ -112,13 +112,13 @@ TEST(SplitCommand, SavesWhatTheSplitGives) {
 }
 
 TEST(SplitCommand, AMinuteBeyondTheProfileIsRefusedAndTheFileKept) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook book = SampleLogbook();
   book.FindByNumber(1)->DelkaPonoru = 30;  // the profile holds only 10 minutes
   Save(book, log);
   const std::string before = ReadFileBytes(log);
-  const testing::ToolRun run = RunTool({"split", log, "1", "--at", "12"});
+  const test::ToolRun run = RunTool({"split", log, "1", "--at", "12"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("StrChRozdelitPonor"), std::string::npos) << run.err;
   EXPECT_EQ(ReadFileBytes(log), before);
@@ -130,7 +130,7 @@ struct UsageCase {
 };
 
 TEST(JoinSplitCommands, UsageAndFileErrors) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string log = folder.File("a.LOG");
   TLogbook book = SampleLogbook();
   Save(book, log);
@@ -153,7 +153,7 @@ TEST(JoinSplitCommands, UsageAndFileErrors) {
     std::vector<std::string> args;
     for (const std::string& a : c.args)
       args.push_back(a == "LOG" ? log : a == "MISSING" ? folder.File("none.LOG") : a);
-    const testing::ToolRun run = RunTool(args);
+    const test::ToolRun run = RunTool(args);
     EXPECT_EQ(run.exitCode, c.exitCode) << args.back() << ": " << run.err;
     if (c.exitCode == 1) {
       EXPECT_NE(run.err.find("none.LOG"), std::string::npos) << run.err;
@@ -161,7 +161,7 @@ TEST(JoinSplitCommands, UsageAndFileErrors) {
   }
   EXPECT_EQ(ReadFileBytes(log), before);
   for (const char* command : {"join", "split"}) {
-    const testing::ToolRun help = RunTool({command, "--help"});
+    const test::ToolRun help = RunTool({command, "--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: zirdanlog-cli"), std::string::npos);
   }

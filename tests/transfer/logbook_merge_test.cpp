@@ -8,10 +8,10 @@
 namespace zirdan {
 namespace {
 
-using testing::ContentWith;
-using testing::DiveAt;
-using testing::Encode;
-using testing::kDownload;
+using test::ContentWith;
+using test::DiveAt;
+using test::Encode;
+using test::kDownload;
 
 TDecodedImage Decoded(std::vector<TDeviceDive> dives, uint32_t identification = 0x123456) {
   TImageContent content = ContentWith(std::move(dives));

@@ -9,11 +9,11 @@
 namespace zirdan {
 namespace {
 
-using testing::ContentWith;
-using testing::DiveAt;
-using testing::EditMirrored;
-using testing::Encode;
-using testing::kDownload;
+using test::ContentWith;
+using test::DiveAt;
+using test::EditMirrored;
+using test::Encode;
+using test::kDownload;
 
 std::vector<uint8_t> ProfileOf(const ponor& dive) {
   return {dive.Graf.begin(), dive.Graf.begin() + dive.GrafPocet};

@@ -9,12 +9,12 @@
 namespace zirdan {
 namespace {
 
-using testing::ContentWith;
-using testing::DiveAt;
-using testing::kDownload;
+using test::ContentWith;
+using test::DiveAt;
+using test::kDownload;
 
 TEST(Encode, SendsTheSyncBytesAsTheyArriveOnTheLine) {
-  const TMemoryImage frame = testing::Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}));
+  const TMemoryImage frame = test::Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}));
   EXPECT_EQ(frame[0], 0x55);
   EXPECT_EQ(frame[1], 0x55);
   EXPECT_EQ(frame[2], 0x55);
@@ -30,7 +30,7 @@ TEST(Encode, WritesEveryLogFieldTheDecoderReads) {
   dive.SurfaceInterval = 95 * 60 + 7;
   dive.PressureUsed = 201;
   dive.WaterTemperature = 99;
-  const TDecodedImage decoded = DecodeMemoryImage(testing::Encode(ContentWith({dive})), kDownload);
+  const TDecodedImage decoded = DecodeMemoryImage(test::Encode(ContentWith({dive})), kDownload);
   ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
   const ponor& d = decoded.Dives.at(0);
   EXPECT_EQ(d.NadmorskaVyska, 3);
@@ -51,7 +51,7 @@ TEST(Encode, WritesTheDeviceState) {
   content.Device.MaxPO2 = 9;
   content.Device.Sensitivity = 88;
   content.Device.Settings = 3;
-  const TDecodedImage decoded = DecodeMemoryImage(testing::Encode(content), kDownload);
+  const TDecodedImage decoded = DecodeMemoryImage(test::Encode(content), kDownload);
   ASSERT_TRUE(decoded.Accepted());
   const TMemoryImage& m = decoded.Mirrored;
   EXPECT_EQ(decoded.Identification, 0xABCDEFu);
@@ -59,7 +59,7 @@ TEST(Encode, WritesTheDeviceState) {
   EXPECT_EQ(m[image::kMaxPO2], 9);
   EXPECT_EQ(m[image::kSensitivity], 88);
   EXPECT_EQ(m[image::kDeviceSettings], 3);
-  EXPECT_EQ(ReadBigEndian32(m, image::kClock), testing::kClock);
+  EXPECT_EQ(ReadBigEndian32(m, image::kClock), test::kClock);
   EXPECT_EQ(TotalDiveCount(m), 1u);
 }
 

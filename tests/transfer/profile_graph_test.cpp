@@ -11,11 +11,11 @@
 namespace zirdan {
 namespace {
 
-using testing::ClearCall;
-using testing::DrawnLine;
-using testing::DrawnRectangle;
-using testing::DrawnText;
-using testing::RecordingCanvas;
+using test::ClearCall;
+using test::DrawnLine;
+using test::DrawnRectangle;
+using test::DrawnText;
+using test::RecordingCanvas;
 
 // The large graph's origin O in canvas units: (x, d) is drawn at (25 + x, 75 + d).
 constexpr int kOx = 25;
@@ -118,14 +118,14 @@ std::vector<DrawnLine> TrackSegments(const RecordingCanvas& canvas) {
 TEST(LargeGraph, WithoutSamplesTheAreaIsOnlyCleared) {
   const auto view = ViewWithSamples(0);
   const RecordingCanvas canvas = DrawLarge(*view, 1500);
-  EXPECT_EQ(canvas.Calls(), (std::vector<testing::CanvasCall>{ClearCall{}}));
+  EXPECT_EQ(canvas.Calls(), (std::vector<test::CanvasCall>{ClearCall{}}));
 }
 
 TEST(LargeGraph, ClearsFirstAndWritesTheTitleAndTheMeasures) {
   const auto view = ViewWithSamples(3);
   const RecordingCanvas canvas = DrawLarge(*view, 1500, {12.346, 7.5}, ',');
   ASSERT_FALSE(canvas.Calls().empty());
-  EXPECT_EQ(canvas.Calls().front(), testing::CanvasCall{ClearCall{}});
+  EXPECT_EQ(canvas.Calls().front(), test::CanvasCall{ClearCall{}});
   EXPECT_EQ(canvas.ClearCount(), 1);
   ASSERT_GE(canvas.Texts().size(), 2u);
   EXPECT_EQ(canvas.Texts()[0],
@@ -393,13 +393,13 @@ RecordingCanvas DrawSmall(const ponorTxt& view, int16_t hloubka, int width = 300
 
 TEST(SmallGraph, WithoutSamplesTheAreaIsOnlyCleared) {
   const auto view = ViewWithSamples(0);
-  EXPECT_EQ(DrawSmall(*view, 1500).Calls(), (std::vector<testing::CanvasCall>{ClearCall{}}));
+  EXPECT_EQ(DrawSmall(*view, 1500).Calls(), (std::vector<test::CanvasCall>{ClearCall{}}));
 }
 
 TEST(SmallGraph, GreyGridEveryFiveMinutesAndEveryFiveMetres) {
   const auto view = ViewWithSamples(90);  // 30 minutes on 300 pixels: 50 per grid step
   const RecordingCanvas canvas = DrawSmall(*view, 1000);  // range 1050 cm on 100 pixels
-  EXPECT_EQ(canvas.Calls().front(), testing::CanvasCall{ClearCall{}});
+  EXPECT_EQ(canvas.Calls().front(), test::CanvasCall{ClearCall{}});
   const std::vector<DrawnLine> grid = canvas.LinesWithPen(Pen{kGrey, 1});
   ASSERT_EQ(grid.size(), 40u + 32u);
   for (int i = 1; i <= 40; ++i) {

@@ -13,7 +13,7 @@
 namespace zirdan {
 namespace {
 
-const bool kApplication = testing::UseQtApplication<QGuiApplication>();
+const bool kApplication = test::UseQtApplication<QGuiApplication>();
 
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 

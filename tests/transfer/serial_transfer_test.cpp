@@ -23,9 +23,9 @@ namespace zirdan {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::ReadFileBytes;
-using testing::RunTool;
-using testing::TempFolder;
+using test::ReadFileBytes;
+using test::RunTool;
+using test::ScratchFolder;
 
 bool ToolHasSerialLink() {
   return RunTool({"--help"}).out.find("\n  receive ") != std::string::npos;
@@ -114,7 +114,7 @@ TEST(SerialTransfer, ReceivedLogbookEqualsTheDecodedDump) {
   PseudoTerminal computerSide;
   PseudoTerminal editorSide;
   ASSERT_TRUE(computerSide.Ok() && editorSide.Ok());
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string sent = folder.File("sent.bin");
   ASSERT_EQ(RunTool({"make-dump", "--dives", "12", "--seed", "3", sent}).exitCode, 0);
 
@@ -134,7 +134,7 @@ TEST(SerialTransfer, ReceivedLogbookEqualsTheDecodedDump) {
                     folder.File("receive.out"), folder.File("receive.err"));
   });
   ASSERT_TRUE(WaitForText(folder.File("receive.err"), "listening on"));
-  const testing::ToolRun simulate = RunTool({"simulate", sent, "--device", computerSide.Path()});
+  const test::ToolRun simulate = RunTool({"simulate", sent, "--device", computerSide.Path()});
   EXPECT_EQ(simulate.exitCode, 0) << simulate.err;
   ASSERT_EQ(receive.get(), 0) << ReadFileBytes(folder.File("receive.err"));
   EXPECT_EQ(cable.Carried(), kFrameSize);
@@ -146,7 +146,7 @@ TEST(SerialTransfer, ReceivedLogbookEqualsTheDecodedDump) {
   EXPECT_EQ(receivedDump.Image, sentDump.Image);
   EXPECT_NE(receivedDump.DownloadTime, 0u);
 
-  const testing::ToolRun decode = RunTool({"decode", dumpPath, "--merge-into", decoded});
+  const test::ToolRun decode = RunTool({"decode", dumpPath, "--merge-into", decoded});
   ASSERT_EQ(decode.exitCode, 0) << decode.err;
   EXPECT_EQ(ReadFileBytes(received), ReadFileBytes(decoded));
   EXPECT_EQ(ReadFileBytes(folder.File("receive.out")), decode.out);
@@ -157,8 +157,8 @@ TEST(SerialTransfer, NothingOnTheLineTimesOutAndLeavesTheLogbookAlone) {
   if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
   PseudoTerminal line;
   ASSERT_TRUE(line.Ok());
-  TempFolder folder;
-  const testing::ToolRun run = RunTool(
+  ScratchFolder folder;
+  const test::ToolRun run = RunTool(
       {"receive", "--device", line.Path(), "--timeout", "1", "--merge-into", folder.File("a.LOG")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find(line.Path() + ": no complete frame within 1 s"), std::string::npos)
@@ -168,13 +168,12 @@ TEST(SerialTransfer, NothingOnTheLineTimesOutAndLeavesTheLogbookAlone) {
 
 TEST(SerialTransfer, ADeviceThatCannotBeOpenedIsNamed) {
   if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string missing = folder.File("ttyNONE");
-  const testing::ToolRun run = RunTool({"receive", "--device", missing});
+  const test::ToolRun run = RunTool({"receive", "--device", missing});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
-  const testing::ToolRun port =
-      RunTool({"receive", "--port", "3"}, "ZIRDAN_SERIAL_DEVICE=" + missing);
+  const test::ToolRun port = RunTool({"receive", "--port", "3"}, "ZIRDAN_SERIAL_DEVICE=" + missing);
   EXPECT_EQ(port.exitCode, 1);
   EXPECT_NE(port.err.find(missing), std::string::npos) << port.err;
 }
@@ -188,9 +187,9 @@ TEST(SerialTransfer, UsageErrors) {
       {"simulate", "x.bin"},
   };
   for (const auto& args : cases) EXPECT_EQ(RunTool(args).exitCode, 2) << args.back();
-  TempFolder folder;
-  const testing::ToolRun shortDump = [&] {
-    testing::WriteFileBytes(folder.File("short.bin"), std::string(100, '1'));
+  ScratchFolder folder;
+  const test::ToolRun shortDump = [&] {
+    test::WriteFileBytes(folder.File("short.bin"), std::string(100, '1'));
     return RunTool({"simulate", folder.File("short.bin"), "--device", "/dev/null"});
   }();
   EXPECT_EQ(shortDump.exitCode, 1);
@@ -202,8 +201,8 @@ TEST(SerialTransfer, UsageErrors) {
 TEST(SerialTransfer, RealDiveComputer) {
   const char* device = std::getenv("ZIRDAN_TEST_SERIAL_DEVICE");
   if (!device || !*device) GTEST_SKIP() << "set ZIRDAN_TEST_SERIAL_DEVICE to a port";
-  TempFolder folder;
-  const testing::ToolRun run =
+  ScratchFolder folder;
+  const test::ToolRun run =
       RunTool({"receive", "--device", device, "--dump", folder.File("real.bin")});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFileBytes(folder.File("real.bin")).size(), kDumpFileSize);

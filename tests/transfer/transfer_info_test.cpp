@@ -131,11 +131,11 @@ TEST(TransferInfo, TheBatteryWarningIsNotPartOfTheDiveCount) {
 }
 
 TEST(TransferInfo, ALowBatteryDoesNotAddDivesToTheDownload) {
-  TImageContent content = testing::ContentWith(
-      {testing::DiveAt(2023, 6, 19, 10, 0), testing::DiveAt(2023, 6, 20, 10, 0)});
+  TImageContent content =
+      test::ContentWith({test::DiveAt(2023, 6, 19, 10, 0), test::DiveAt(2023, 6, 20, 10, 0)});
   content.Device.BatteryWarning = 3;
   content.Device.Battery = 40;
-  const TDecodedImage decoded = DecodeMemoryImage(testing::Encode(content), testing::kDownload);
+  const TDecodedImage decoded = DecodeMemoryImage(test::Encode(content), test::kDownload);
   ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
   EXPECT_EQ(decoded.Dives.size(), 2u);
   EXPECT_EQ(BuildTransferInfo(decoded.Mirrored, *decoded.Model, kTexts, '.').Baterie, "16 % EMPTY");

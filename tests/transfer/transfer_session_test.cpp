@@ -11,9 +11,9 @@
 namespace zirdan {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::ScratchFolder;
+using test::WriteFileBytes;
 using Bytes = std::vector<uint8_t>;
 using S = TransferStep;
 
@@ -31,7 +31,7 @@ std::vector<S> Steps(const TransferActions& actions) {
   return steps;
 }
 
-std::string Folder(const TempFolder& folder) {
+std::string Folder(const ScratchFolder& folder) {
   return folder.Path().string() + "/";
 }
 
@@ -155,7 +155,7 @@ TEST(TransferCancel, AStaleBufferOfAnEarlierTransferIsNeverDecoded) {
 }
 
 TEST(DeveloperDumps, DebugAndBlockSaveWriteTwoIdenticalFiles) {
-  TempFolder folder;
+  ScratchFolder folder;
   TransferSession session = Listening({.DebugDump = true, .BlockSave = true}, Folder(folder));
   const Bytes frame = Frame(0x81);
   EXPECT_EQ(Steps(session.Receive(frame).Actions), std::vector<S>{S::StartClose});
@@ -168,14 +168,14 @@ TEST(DeveloperDumps, DebugAndBlockSaveWriteTwoIdenticalFiles) {
 }
 
 TEST(DeveloperDumps, NoSwitchNoFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   TransferSession session = Listening({}, Folder(folder));
   session.Receive(Frame());
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(DeveloperDumps, ADumpThatCannotBeWrittenIsReportedAndTheTransferGoesOn) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string missing = Folder(folder) + "missing/";
   TransferSession session = Listening({.DebugDump = true}, missing);
   const TransferActions actions = session.Receive(Frame()).Actions;
@@ -184,7 +184,7 @@ TEST(DeveloperDumps, ADumpThatCannotBeWrittenIsReportedAndTheTransferGoesOn) {
 }
 
 TEST(Replay, ReadsZirdebugBinAndDecodesWithoutThePort) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Bytes frame = Frame(0x5A);
   WriteFileBytes(folder.File("zirdebug.bin"),
                  "201912310800123" + std::string(frame.begin(), frame.end()));
@@ -198,7 +198,7 @@ TEST(Replay, ReadsZirdebugBinAndDecodesWithoutThePort) {
 }
 
 TEST(Replay, ATimestampOutOfRangeReplaysWithDownloadTimeZero) {
-  TempFolder folder;
+  ScratchFolder folder;
   WriteFileBytes(folder.File("zirdebug.bin"), "not a timestamp" + std::string(kFrameSize, '\x01'));
   TransferSession session({.Replay = true}, Folder(folder));
   session.Start();
@@ -207,7 +207,7 @@ TEST(Replay, ATimestampOutOfRangeReplaysWithDownloadTimeZero) {
 }
 
 TEST(Replay, AShortDumpIsReportedAndNothingIsDecoded) {
-  TempFolder folder;
+  ScratchFolder folder;
   WriteFileBytes(folder.File("zirdebug.bin"), std::string(kDumpFileSize - 1, '1'));
   TransferSession session({.Replay = true}, Folder(folder));
   const TransferActions start = session.Start();
@@ -219,7 +219,7 @@ TEST(Replay, AShortDumpIsReportedAndNothingIsDecoded) {
 }
 
 TEST(Replay, AMissingDumpIsReported) {
-  TempFolder folder;
+  ScratchFolder folder;
   TransferSession session({.Replay = true}, Folder(folder));
   EXPECT_EQ(Steps(session.Start()), std::vector<S>{S::ShowError});
   EXPECT_TRUE(session.Finish().empty());
