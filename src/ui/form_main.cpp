@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <optional>
 
 #include "transfer/form_graf.h"
 #include "ui/dialog_aktivita.h"
@@ -26,6 +27,23 @@ bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {
   return field == ui.ComboBoxNadmorskaVyska || field == ui.ComboBoxOblek ||
          field == ui.ComboBoxPocasi || field == ui.EditLahev || field == ui.EditSpotrebaVzduchu ||
          field == ui.EditTypPonoru || field == ui.EditTypAktivity || field == ui.EditChyby;
+}
+
+// The list move of a navigation key: Ctrl with Page Up, Page Down, Home or End.
+std::optional<MainWindowModel::Move> NavigationMove(const QKeyEvent& key) {
+  if (key.modifiers() != Qt::ControlModifier) return std::nullopt;
+  switch (key.key()) {
+    case Qt::Key_PageUp:
+      return MainWindowModel::Move::Previous;
+    case Qt::Key_PageDown:
+      return MainWindowModel::Move::Next;
+    case Qt::Key_Home:
+      return MainWindowModel::Move::First;
+    case Qt::Key_End:
+      return MainWindowModel::Move::Last;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -230,32 +248,17 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if (event->type() == QEvent::KeyRelease) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::ControlModifier && m_model->Logbook().Nacteno) {
-      std::optional<MainWindowModel::Move> move;
-      switch (key->key()) {
-        case Qt::Key_PageUp:
-          move = MainWindowModel::Move::Previous;
-          break;
-        case Qt::Key_PageDown:
-          move = MainWindowModel::Move::Next;
-          break;
-        case Qt::Key_Home:
-          move = MainWindowModel::Move::First;
-          break;
-        case Qt::Key_End:
-          move = MainWindowModel::Move::Last;
-          break;
-        default:
-          break;
-      }
-      if (move) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+      m_model->Logbook().Nacteno) {
+    // The move happens when the key is released. The press is kept from the focused
+    // control too: the list and the drop-down lists would otherwise move by themselves.
+    if (const auto move = NavigationMove(*static_cast<QKeyEvent*>(event))) {
+      if (event->type() == QEvent::KeyRelease) {
         m_model->Navigate(*move);
         FillFields();
         UpdateStatusPanel();
-        return true;
       }
+      return true;
     }
   }
   if (event->type() == QEvent::FocusOut && StoresOnLeave(watched, *m_ui)) {
