@@ -98,7 +98,14 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   UpdateStatusPanel();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  // The fields outlive the members they report to, and a focused drop-down list still
+  // announces its text when the window goes: nothing of theirs may reach this window now.
+  for (QWidget* child : centralWidget()->findChildren<QWidget*>()) {
+    child->removeEventFilter(this);
+    child->blockSignals(true);
+  }
+}
 
 QString TFormMain::Text(const char* key) const {
   return FromWin1250(m_messages.Text(key));
