@@ -29,6 +29,16 @@ bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {
          field == ui.EditTypPonoru || field == ui.EditTypAktivity || field == ui.EditChyby;
 }
 
+// Shows a category in its drop-down list with the list's current item on that category,
+// so that the arrow keys move from it and leaving the list finds its text unchanged.
+void ShowChoice(QComboBox& box, const ponorTxt& view, CategoryList list, const QString& name) {
+  const int code = list == CategoryList::NadmorskaVyska ? view.NadmorskaVyskaKod
+                   : list == CategoryList::Pocasi       ? view.PocasiKod
+                                                        : view.OblekKod;
+  box.setCurrentIndex(code < box.count() ? code : -1);
+  box.setEditText(name);
+}
+
 // The list move of a navigation key: Ctrl with Page Up, Page Down, Home or End.
 std::optional<MainWindowModel::Move> NavigationMove(const QKeyEvent& key) {
   if (key.modifiers() != Qt::ControlModifier) return std::nullopt;
@@ -216,7 +226,8 @@ void TFormMain::FillFields() {
     m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
   for (int i = 0; i < kTextFieldCount; ++i) m_textFields[i]->setText(FromWin1250(d.Fields[i]));
   for (int i = 0; i < 3; ++i) {
-    m_listFields[i]->setEditText(FromWin1250(d.Lists[i]));
+    ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
+               FromWin1250(d.Lists[i]));
     m_setFields[i]->setText(FromWin1250(d.Sets[i]));
   }
   m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
@@ -291,7 +302,8 @@ void TFormMain::CopyFromPreviousDive(QWidget* field) {
   for (int i = 0; i < 3; ++i) {
     if (field == m_listFields[i] || field == m_listFields[i]->lineEdit()) {
       m_model->CopyPreviousList(static_cast<CategoryList>(i));
-      m_listFields[i]->setEditText(FromWin1250(m_model->Display().Lists[i]));
+      ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
+                 FromWin1250(m_model->Display().Lists[i]));
     }
     if (field == m_setFields[i]) {
       m_model->CopyPreviousSet(static_cast<CategorySet>(i));
