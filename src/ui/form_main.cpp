@@ -224,11 +224,17 @@ void TFormMain::FillFields() {
   m_filling = true;
   if (m_ui->ListBox1->currentRow() != m_model->SelectedIndex())
     m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
-  for (int i = 0; i < kTextFieldCount; ++i) m_textFields[i]->setText(FromWin1250(d.Fields[i]));
+  // Each text is shown from its start (setText leaves the cursor at the end, which scrolls
+  // the start of a long text away and hides its end under a "..." button).
+  const auto show = [](QLineEdit* field, const std::string& text) {
+    field->setText(FromWin1250(text));
+    field->setCursorPosition(0);
+  };
+  for (int i = 0; i < kTextFieldCount; ++i) show(m_textFields[i], d.Fields[i]);
   for (int i = 0; i < 3; ++i) {
     ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
                FromWin1250(d.Lists[i]));
-    m_setFields[i]->setText(FromWin1250(d.Sets[i]));
+    show(m_setFields[i], d.Sets[i]);
   }
   m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
   m_ui->Plnost->setText(FromWin1250(d.Plnost));
