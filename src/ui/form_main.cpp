@@ -104,6 +104,7 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   ApplySettingsToMenu();
   UpdateRecentFileMenu();
   EnableLogbookControls(false);
+  ShowNote(QString());  // the note bar takes its flat look before any dive is shown
   ConnectSignals();
   UpdateStatusPanel();
 }
