@@ -157,13 +157,12 @@ TEST_P(StoredLengthTest, LongTextsAreCutToTheFieldLength) {
   EXPECT_EQ(m_model.CurrentDive()->*c.member, typed.substr(0, c.stored));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StoredLengthTest,
-    ::testing::Values(CutCase{TextField::Lokalita, 20, &ponor::Lokalita},
-                      CutCase{TextField::Misto, 20, &ponor::Misto},
-                      CutCase{TextField::Jiny, 20, &ponor::Jiny},
-                      CutCase{TextField::Partner, 47, &ponor::Partner},
-                      CutCase{TextField::Poznamka, 254, &ponor::Poznamka}));
+INSTANTIATE_TEST_SUITE_P(Texts, StoredLengthTest,
+                         ::testing::Values(CutCase{TextField::Lokalita, 20, &ponor::Lokalita},
+                                           CutCase{TextField::Misto, 20, &ponor::Misto},
+                                           CutCase{TextField::Jiny, 20, &ponor::Jiny},
+                                           CutCase{TextField::Partner, 47, &ponor::Partner},
+                                           CutCase{TextField::Poznamka, 254, &ponor::Poznamka}));
 
 TEST_F(MainWindowModelTest, StoringKeepsTheLastTwoProfileBytes) {
   ponor full;
@@ -223,17 +222,15 @@ TEST_P(ProfileDurationTest, ALongerProfileReplacesTheDiveTime) {
   EXPECT_EQ(m_model.FieldsEdited(), c.changed);
   // The next store writes the profile's duration into the dive.
   m_model.StoreEditedDive();
-  EXPECT_EQ(m_model.CurrentDive()->DelkaPonoru,
-            c.changed ? 45 : c.storedMinutes);
+  EXPECT_EQ(m_model.CurrentDive()->DelkaPonoru, c.changed ? 45 : c.storedMinutes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProfileDurationTest,
-    ::testing::Values(DurationCase{"Shorter", true, 40, "00:45", true},
-                      DurationCase{"Longer", true, 50, "00:50", false},
-                      DurationCase{"Empty", true, kEmptyValue, "00:45", true},
-                      DurationCase{"Unchecked", false, 40, "00:40", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileDurationTest,
+                         ::testing::Values(DurationCase{"Shorter", true, 40, "00:45", true},
+                                           DurationCase{"Longer", true, 50, "00:50", false},
+                                           DurationCase{"Empty", true, kEmptyValue, "00:45", true},
+                                           DurationCase{"Unchecked", false, 40, "00:40", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowModelTest, ADiveWithoutProfileKeepsItsDiveTime) {
   ponor dive;
@@ -327,13 +324,11 @@ TEST_P(NoteBarTest, ColourByNoteLength) {
   EXPECT_EQ(m_model.Display().NoteColour, c.colour);
 }
 
-INSTANTIATE_TEST_SUITE_P(Thresholds, NoteBarTest,
-                         ::testing::Values(NoteCase{0, NoteBarColour::Green},
-                                           NoteCase{229, NoteBarColour::Green},
-                                           NoteCase{230, NoteBarColour::Yellow},
-                                           NoteCase{249, NoteBarColour::Yellow},
-                                           NoteCase{250, NoteBarColour::Red},
-                                           NoteCase{254, NoteBarColour::Red}));
+INSTANTIATE_TEST_SUITE_P(
+    Thresholds, NoteBarTest,
+    ::testing::Values(NoteCase{0, NoteBarColour::Green}, NoteCase{229, NoteBarColour::Green},
+                      NoteCase{230, NoteBarColour::Yellow}, NoteCase{249, NoteBarColour::Yellow},
+                      NoteCase{250, NoteBarColour::Red}, NoteCase{254, NoteBarColour::Red}));
 
 // --- Navigation -------------------------------------------------------------------------
 
@@ -427,9 +422,9 @@ TEST_F(MainWindowModelTest, F11InALogbookOfOneDiveCopiesTheDiveItself) {
 class PickListTest : public MainWindowModelTest {
  protected:
   void SetUp() override {
-    const std::pair<const char*, const char*> places[] = {
-        {"Krk", "Zabi utes"}, {"Krk", "Punat"}, {"krk", "Baska"},
-        {"Krk", "Punat"},     {"Vis", "Brijuni"}, {"Krk", ""}};
+    const std::pair<const char*, const char*> places[] = {{"Krk", "Zabi utes"}, {"Krk", "Punat"},
+                                                          {"krk", "Baska"},     {"Krk", "Punat"},
+                                                          {"Vis", "Brijuni"},   {"Krk", ""}};
     std::vector<ponor> dives;
     for (auto [locality, site] : places) {
       ponor d;
