@@ -733,6 +733,41 @@ TEST_F(FormMainGuiTest, ClosingAndAnsweringNoWritesTheSettingsButNotTheLogbook) 
   EXPECT_TRUE(m_store.Get("Environment", "MTop").has_value());
 }
 
+TEST_F(FormMainGuiTest, ClosingAndAnsweringYesSavesUnderTheChosenName) {
+  const std::string copy = m_folder.File("kept.LOG");
+  auto window = StartWithLogbook();
+  QLineEdit* buddy = Find<QLineEdit>(*window, "EditPartner");
+  Focus(buddy);
+  buddy->selectAll();
+  QTest::keyClicks(buddy, "Eva");
+  m_answers = {kResultYes};
+  {
+    ModalAnswer answer([&copy](QDialog& dialog) {
+      ASSERT_NE(qobject_cast<QFileDialog*>(&dialog), nullptr);
+      qobject_cast<QFileDialog*>(&dialog)->selectFile(QString::fromStdString(copy));
+      dialog.accept();
+    });
+    EXPECT_TRUE(window->close());
+  }
+  TLogbook saved;
+  ASSERT_TRUE(LoadLogbook(copy, saved));
+  EXPECT_EQ(saved.Posledni()->Partner, "Eva");
+  EXPECT_EQ(m_store.Get("Historie", "Historie0"), copy);
+}
+
+TEST_F(FormMainGuiTest, ANewLogbookFirstAsksAboutUnsavedChanges) {
+  auto window = StartWithLogbook();
+  QLineEdit* buddy = Find<QLineEdit>(*window, "EditPartner");
+  Focus(buddy);
+  QTest::keyClicks(buddy, "x");
+  m_answers = {kResultNo};
+  Trigger(*window, "Nov1");
+  ASSERT_EQ(m_shown.size(), 1u);
+  EXPECT_EQ(m_shown[0].text, "Save the changes?");
+  EXPECT_EQ(ListEntries(*window), QStringList{"1"});  // the first number of the last load
+  EXPECT_EQ(Status(*window), " Novy.log ... 1 dives  -  changed");
+}
+
 TEST_F(FormMainGuiTest, SettingsWrittenAtCloseAreReadAtTheNextStart) {
   {
     auto window = Start();
