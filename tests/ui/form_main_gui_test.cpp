@@ -516,6 +516,42 @@ TEST_F(FormMainGuiTest, TheDiveTypeDialogSetsTheChosenTypes) {
   EXPECT_TRUE(Find<QLabel>(*window, "EAN")->text().startsWith("EAN"));
 }
 
+TEST_F(FormMainGuiTest, BothGasBitsOpenTheDiveTypeDialogOnScrAndOkKeepsOnlyThat) {
+  ponor both = test::SampleDive(1);
+  both.TypPonoru = (1u << 8) | (1u << 9) | (1u << 2);
+  TLogbook logbook;
+  logbook.Append(both);
+  logbook.Nacteno = true;
+  const std::string path = m_folder.File("scr.LOG");
+  ASSERT_TRUE(SaveLogbook(path, logbook));
+  auto window = Start(path);
+  {
+    ModalAnswer answer([](QDialog& dialog) {
+      EXPECT_TRUE(Find<QRadioButton>(dialog, "SCR")->isChecked());
+      EXPECT_FALSE(Find<QRadioButton>(dialog, "Nitrox")->isChecked());
+      EXPECT_TRUE(Find<QRadioButton>(dialog, "Bezdekompresni")->isChecked());
+      EXPECT_FALSE(Find<QRadioButton>(dialog, "Sladka")->isChecked());
+      EXPECT_FALSE(Find<QRadioButton>(dialog, "Morska")->isChecked());
+      PressEnter(dialog);
+    });
+    QTest::mouseClick(Find<QPushButton>(*window, "Button1"), Qt::LeftButton);
+  }
+  EXPECT_EQ(window->Model().CurrentDive()->TypPonoru, (1u << 9) | (1u << 2));
+}
+
+TEST_F(FormMainGuiTest, TextTypedIntoTheDiveTypeFieldGivesWayToTheNames) {
+  auto window = StartWithLogbook();
+  QLineEdit* types = Find<QLineEdit>(*window, "EditTypPonoru");
+  const QString names = types->text();
+  Focus(types);
+  types->selectAll();
+  QTest::keyClicks(types, "cave");
+  EXPECT_TRUE(window->Model().Logbook().Zmeneno);
+  QTest::keyClick(types, Qt::Key_Tab);
+  EXPECT_EQ(types->text(), names);
+  EXPECT_EQ(window->Model().CurrentDive()->TypPonoru, test::SampleDive(5).TypPonoru);
+}
+
 TEST_F(FormMainGuiTest, TheActivityDialogSetsTheChosenActivities) {
   auto window = StartWithLogbook();
   const uint16_t before = window->Model().CurrentDive()->TypAktivity;
