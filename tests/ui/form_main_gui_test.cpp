@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -133,8 +134,11 @@ TEST_F(FormMainGuiTest, LeavingTheCylinderVolumeUpdatesTheConsumption) {
   EXPECT_EQ(window->Model().CurrentDive()->Lahev, 2400);
   EXPECT_NE(consumption->text(), before);
   // Twice the volume for the same pressure drop: twice the consumption.
-  const double old = before.section(' ', 1, 1).toDouble();
-  const double now = consumption->text().section(' ', 1, 1).toDouble();
+  const auto number = [](const QString& label) {
+    return label.section(' ', 1, 1).replace(',', '.').toDouble();
+  };
+  const double old = number(before);
+  const double now = number(consumption->text());
   EXPECT_NEAR(now, 2 * old, 0.02);
 }
 
@@ -185,7 +189,8 @@ TEST_F(FormMainGuiTest, PassingThroughTheDropDownListsChangesNothing) {
   }
   EXPECT_EQ(suit->currentText(), "Error");
   EXPECT_EQ(weather->currentText(), "snow");
-  QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+  QTest::keyClick(weather, Qt::Key_PageUp, Qt::ControlModifier);  // stores the fields
+  ASSERT_EQ(window->Model().CurrentDive()->Cislo, 4);
   EXPECT_EQ(static_cast<const ponor&>(*window->Model().Logbook().Posledni()), before);
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);
 }
@@ -368,7 +373,7 @@ TEST_F(FormMainGuiTest, AnotherLanguageKeepsTheShownDive) {
       auto* languages = Find<QComboBox>(dialog, "ComboBox1");
       EXPECT_EQ(languages->currentIndex(), 1);
       EXPECT_EQ(languages->itemText(0), "Testing");
-      EXPECT_NE(Find<QLabel>(dialog, "Label1")->text(), "Date");
+      EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text(), "Jazyk");  // not the main window's
       languages->setCurrentIndex(0);
       SaveScreenshot(dialog, "form_jazyk");
       PressEnter(dialog);
@@ -417,6 +422,11 @@ TEST_F(FormMainGuiTest, TheGraphWindowShowsTheCurrentDive) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&graph));
   SaveScreenshot(graph, "form_main_graf");
   SaveScreenshot(*window, "form_main_with_graph");
+  // It follows the current dive.
+  const QImage withProfile = graph.grab().toImage();
+  QTest::keyClick(&List(*window), Qt::Key_PageUp, Qt::ControlModifier);
+  QTest::keyClick(&List(*window), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_NE(graph.grab().toImage(), withProfile);
   QTest::keyClick(&graph, Qt::Key_Escape);
   EXPECT_FALSE(graph.isVisible());
 }
