@@ -32,6 +32,16 @@ bool SetCaption(QObject* component, const QString& caption) {
   return true;
 }
 
+// Whether a component is part of the window itself rather than of a window it owns (a
+// dialog or the graph window made with it as parent). Menus are popups of the window.
+bool PartOfWindow(const QObject* component, const QWidget& window) {
+  for (const QObject* o = component; o && o != &window; o = o->parent()) {
+    const auto* widget = qobject_cast<const QWidget*>(o);
+    if (widget && widget->isWindow() && widget->windowType() != Qt::Popup) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void TranslateWindow(QWidget& window, const QString& windowName, const TTranslationFile& file,
@@ -45,7 +55,7 @@ void TranslateWindow(QWidget& window, const QString& windowName, const TTranslat
   const QList<QObject*> components = window.findChildren<QObject*>();
   for (QObject* component : components) {
     const std::string name = component->objectName().toStdString();
-    if (name.empty()) continue;
+    if (name.empty() || !PartOfWindow(component, window)) continue;
     for (const std::string& key : keys) {
       if (key != name) continue;
       SetCaption(component, FromWin1250(file.Read(section, key)));

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <optional>
 
 #include "transfer/form_graf.h"
 #include "ui/dialog_aktivita.h"
@@ -26,6 +27,33 @@ bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {
   return field == ui.ComboBoxNadmorskaVyska || field == ui.ComboBoxOblek ||
          field == ui.ComboBoxPocasi || field == ui.EditLahev || field == ui.EditSpotrebaVzduchu ||
          field == ui.EditTypPonoru || field == ui.EditTypAktivity || field == ui.EditChyby;
+}
+
+// Shows a category in its drop-down list with the list's current item on that category,
+// so that the arrow keys move from it and leaving the list finds its text unchanged.
+void ShowChoice(QComboBox& box, const ponorTxt& view, CategoryList list, const QString& name) {
+  const int code = list == CategoryList::NadmorskaVyska ? view.NadmorskaVyskaKod
+                   : list == CategoryList::Pocasi       ? view.PocasiKod
+                                                        : view.OblekKod;
+  box.setCurrentIndex(code < box.count() ? code : -1);
+  box.setEditText(name);
+}
+
+// The list move of a navigation key: Ctrl with Page Up, Page Down, Home or End.
+std::optional<MainWindowModel::Move> NavigationMove(const QKeyEvent& key) {
+  if (key.modifiers() != Qt::ControlModifier) return std::nullopt;
+  switch (key.key()) {
+    case Qt::Key_PageUp:
+      return MainWindowModel::Move::Previous;
+    case Qt::Key_PageDown:
+      return MainWindowModel::Move::Next;
+    case Qt::Key_Home:
+      return MainWindowModel::Move::First;
+    case Qt::Key_End:
+      return MainWindowModel::Move::Last;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -76,11 +104,19 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   ApplySettingsToMenu();
   UpdateRecentFileMenu();
   EnableLogbookControls(false);
+  ShowNote(QString());  // the note bar takes its flat look before any dive is shown
   ConnectSignals();
   UpdateStatusPanel();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  // The fields outlive the members they report to, and a focused drop-down list still
+  // announces its text when the window goes: nothing of theirs may reach this window now.
+  for (QWidget* child : centralWidget()->findChildren<QWidget*>()) {
+    child->removeEventFilter(this);
+    child->blockSignals(true);
+  }
+}
 
 QString TFormMain::Text(const char* key) const {
   return FromWin1250(m_messages.Text(key));
@@ -189,15 +225,17 @@ void TFormMain::FillFields() {
   m_filling = true;
   if (m_ui->ListBox1->currentRow() != m_model->SelectedIndex())
     m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
-  // Long texts show their beginning, as a diver reads them.
-  for (int i = 0; i < kTextFieldCount; ++i) {
-    m_textFields[i]->setText(FromWin1250(d.Fields[i]));
-    m_textFields[i]->setCursorPosition(0);
-  }
+  // Each text is shown from its start (setText leaves the cursor at the end, which scrolls
+  // the start of a long text away and hides its end under a "..." button).
+  const auto show = [](QLineEdit* field, const std::string& text) {
+    field->setText(FromWin1250(text));
+    field->setCursorPosition(0);
+  };
+  for (int i = 0; i < kTextFieldCount; ++i) show(m_textFields[i], d.Fields[i]);
   for (int i = 0; i < 3; ++i) {
-    m_listFields[i]->setEditText(FromWin1250(d.Lists[i]));
-    m_setFields[i]->setText(FromWin1250(d.Sets[i]));
-    m_setFields[i]->setCursorPosition(0);
+    ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
+               FromWin1250(d.Lists[i]));
+    show(m_setFields[i], d.Sets[i]);
   }
   m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
   m_ui->Plnost->setText(FromWin1250(d.Plnost));
@@ -235,32 +273,17 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if (event->type() == QEvent::KeyRelease) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::ControlModifier && m_model->Logbook().Nacteno) {
-      std::optional<MainWindowModel::Move> move;
-      switch (key->key()) {
-        case Qt::Key_PageUp:
-          move = MainWindowModel::Move::Previous;
-          break;
-        case Qt::Key_PageDown:
-          move = MainWindowModel::Move::Next;
-          break;
-        case Qt::Key_Home:
-          move = MainWindowModel::Move::First;
-          break;
-        case Qt::Key_End:
-          move = MainWindowModel::Move::Last;
-          break;
-        default:
-          break;
-      }
-      if (move) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+      m_model->Logbook().Nacteno) {
+    // The move happens when the key is released. The press is kept from the focused
+    // control too: the list and the drop-down lists would otherwise move by themselves.
+    if (const auto move = NavigationMove(*static_cast<QKeyEvent*>(event))) {
+      if (event->type() == QEvent::KeyRelease) {
         m_model->Navigate(*move);
         FillFields();
         UpdateStatusPanel();
-        return true;
       }
+      return true;
     }
   }
   if (event->type() == QEvent::FocusOut && StoresOnLeave(watched, *m_ui)) {
@@ -286,7 +309,8 @@ void TFormMain::CopyFromPreviousDive(QWidget* field) {
   for (int i = 0; i < 3; ++i) {
     if (field == m_listFields[i] || field == m_listFields[i]->lineEdit()) {
       m_model->CopyPreviousList(static_cast<CategoryList>(i));
-      m_listFields[i]->setEditText(FromWin1250(m_model->Display().Lists[i]));
+      ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
+                 FromWin1250(m_model->Display().Lists[i]));
     }
     if (field == m_setFields[i]) {
       m_model->CopyPreviousSet(static_cast<CategorySet>(i));

@@ -119,6 +119,8 @@ void TFormMain::NumberSetting(const char* keyLabel, const QString& prompt, int& 
 }
 
 void TFormMain::FontSetting(bool proportional) {
+  // The dive is shown again afterwards: a pending edit goes into it first, not lost.
+  StoreEditedDive();
   std::string& family = proportional ? m_settings.FontSerif : m_settings.FontCourier;
   int& size = proportional ? m_settings.FontSerifSize : m_settings.FontCourierSize;
   bool ok = false;
@@ -132,6 +134,7 @@ void TFormMain::FontSetting(bool proportional) {
 }
 
 void TFormMain::LanguageCommand() {
+  StoreEditedDive();  // as for the fonts
   const auto chosen = m_formJazyk->Choose(LanguageNumber(m_settings.Jazyk));
   if (!chosen) return;
   m_settings.Jazyk = std::to_string(*chosen);

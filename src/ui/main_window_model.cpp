@@ -460,6 +460,8 @@ void MainWindowModel::Renumber() {
 }
 
 void MainWindowModel::ToggleNitrox() {
+  // The dive is shown again below: a pending edit goes into it first, not lost.
+  StoreEditedDive();
   m_settings.ZirdanOxy = false;
   m_settings.ZirdanNitrox = !m_settings.ZirdanNitrox;
   m_logbook.VychoziFormatGrafu = m_settings.DefaultProfileFormat();
@@ -467,6 +469,7 @@ void MainWindowModel::ToggleNitrox() {
 }
 
 void MainWindowModel::ToggleOxy() {
+  StoreEditedDive();
   if (m_settings.ZirdanOxy) {
     m_settings.ZirdanOxy = false;
   } else {
