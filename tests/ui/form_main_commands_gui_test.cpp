@@ -13,7 +13,7 @@
 namespace zirdan {
 namespace {
 
-const bool kApplication = testing::UseQtApplication<QApplication>();
+const bool kApplication = test::UseQtApplication<QApplication>();
 
 using test::EnterNumber;
 using test::Find;

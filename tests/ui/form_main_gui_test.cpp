@@ -16,7 +16,7 @@
 namespace zirdan {
 namespace {
 
-const bool kApplication = testing::UseQtApplication<QApplication>();
+const bool kApplication = test::UseQtApplication<QApplication>();
 
 using test::ClickBox;
 using test::EnterNumber;
