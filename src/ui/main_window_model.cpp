@@ -72,6 +72,41 @@ std::size_t ListSize(CategoryList list) {
   return list == CategoryList::NadmorskaVyska ? 5 : 7;
 }
 
+// The view's text behind a typed field.
+std::string& ViewText(ponorTxt& v, TextField field) {
+  switch (field) {
+    case TextField::Datum:
+      return v.Datum;
+    case TextField::Cas:
+      return v.Cas;
+    case TextField::Lokalita:
+      return v.Lokalita;
+    case TextField::Misto:
+      return v.Misto;
+    case TextField::PovrchovyInterval:
+      return v.PovrchovyInterval;
+    case TextField::TeplotaVzduchu:
+      return v.TeplotaVzduchu;
+    case TextField::Lahev:
+      return v.Lahev;
+    case TextField::Hloubka:
+      return v.Hloubka;
+    case TextField::DelkaPonoru:
+      return v.DelkaPonoru;
+    case TextField::TeplotaVody:
+      return v.TeplotaVody;
+    case TextField::SpotrebaVzduchu:
+      return v.SpotrebaVzduchu;
+    case TextField::Jiny:
+      return v.Jiny;
+    case TextField::Partner:
+      return v.Partner;
+    case TextField::Poznamka:
+      break;
+  }
+  return v.Poznamka;
+}
+
 }  // namespace
 
 std::string ConsumptionLabel(double value, bool fromProfile, const TMessageTable& m,
@@ -172,41 +207,6 @@ void MainWindowModel::Select(int index) {
   m_selected = count == 0 ? -1 : std::clamp(index, 0, count - 1);
 }
 
-std::string& MainWindowModel::ViewText(TextField field) {
-  ponorTxt& v = *m_view;
-  switch (field) {
-    case TextField::Datum:
-      return v.Datum;
-    case TextField::Cas:
-      return v.Cas;
-    case TextField::Lokalita:
-      return v.Lokalita;
-    case TextField::Misto:
-      return v.Misto;
-    case TextField::PovrchovyInterval:
-      return v.PovrchovyInterval;
-    case TextField::TeplotaVzduchu:
-      return v.TeplotaVzduchu;
-    case TextField::Lahev:
-      return v.Lahev;
-    case TextField::Hloubka:
-      return v.Hloubka;
-    case TextField::DelkaPonoru:
-      return v.DelkaPonoru;
-    case TextField::TeplotaVody:
-      return v.TeplotaVody;
-    case TextField::SpotrebaVzduchu:
-      return v.SpotrebaVzduchu;
-    case TextField::Jiny:
-      return v.Jiny;
-    case TextField::Partner:
-      return v.Partner;
-    case TextField::Poznamka:
-      break;
-  }
-  return v.Poznamka;
-}
-
 pam* MainWindowModel::DiveAt(int index) const {
   // Walk from the nearest known place: the first dive, the last, or the dive shown now
   // (stepping through the list moves one place from there).
@@ -238,7 +238,7 @@ void MainWindowModel::StoreViewIntoCurrentDive() {
 void MainWindowModel::StoreEditedDive() {
   if (!m_fieldsEdited || !m_current) return;
   for (int i = 0; i < kTextFieldCount; ++i)
-    ViewText(static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
+    ViewText(*m_view, static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
   StoreViewIntoCurrentDive();
   MarkChanged();
   m_fieldsEdited = false;
@@ -261,7 +261,7 @@ void MainWindowModel::ShowCurrentDive() {
 void MainWindowModel::FillDisplay() {
   const ponorTxt& v = *m_view;
   for (int i = 0; i < kTextFieldCount; ++i)
-    m_display.Fields[i] = ViewText(static_cast<TextField>(i));
+    m_display.Fields[i] = ViewText(*m_view, static_cast<TextField>(i));
   m_fieldTexts = m_display.Fields;
   for (int i = 0; i < 3; ++i) {
     m_display.Lists[i] = ListName(v, static_cast<CategoryList>(i));
@@ -339,12 +339,7 @@ std::string MainWindowModel::PreviousDiveText(TextField field) const {
   if (!m_current) return "";
   auto previous = std::make_unique<ponorTxt>();
   RecordToView(*m_current->Predchozi, *previous, Context());
-  // ViewText reads the model's own view; swap the previous one in for the lookup.
-  auto& self = const_cast<MainWindowModel&>(*this);
-  std::swap(self.m_view, previous);
-  std::string text = self.ViewText(field);
-  std::swap(self.m_view, previous);
-  return text;
+  return ViewText(*previous, field);
 }
 
 void MainWindowModel::CopyPreviousList(CategoryList list) {

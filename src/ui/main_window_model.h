@@ -136,7 +136,6 @@ class MainWindowModel {
   pam* DiveAt(int index) const;
   void FillDisplay();
   void ApplyProfileDurationRule();
-  std::string& ViewText(TextField field);
   void StoreViewIntoCurrentDive();
 
   TAppSettings& m_settings;
