@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/csv_export.h"
+#include "support/logbook_samples.h"
 
 namespace zirdan {
 namespace {
@@ -13,30 +14,7 @@ namespace fs = std::filesystem;
 // A logbook of the largest size, every dive with 2002 profile bytes (665 decoded samples),
 // buddies, categories and texts filled in.
 const TLogbook& FullLogbook() {
-  static const TLogbook book = [] {
-    TLogbook b;
-    ponor d;
-    d.Datum = 150000;
-    d.Cas = 600;
-    d.Lokalita = "Chorvatsko";
-    d.Misto = "Zirje";
-    d.NadmorskaVyska = 1;
-    d.Hloubka = 3150;
-    d.DelkaPonoru = 55;
-    d.TypPonoru = 0x0094;
-    d.TypAktivity = 0x1801;
-    d.Chyby = 0x0011;
-    d.Partner = "Jan Novak, Eva Mala, Petr";
-    d.Poznamka = "A calm dive along the wall with good visibility";
-    d.GrafPocet = kGrafSize;
-    for (std::size_t i = 0; i < kGrafSize; ++i) d.Graf[i] = static_cast<uint8_t>(i * 37);
-    for (uint32_t n = 1; n <= kMaxDives; ++n) {
-      d.Cislo = static_cast<uint16_t>(n);
-      b.Append(d);
-    }
-    b.Nacteno = true;
-    return b;
-  }();
+  static const TLogbook book = test::SampleLogbook(kMaxDives, kGrafSize);
   return book;
 }
 
