@@ -17,3 +17,8 @@ function(zirdan_collect_sources logic_var qt_var)
   set(${logic_var} ${logic} PARENT_SCOPE)
   set(${qt_var} ${qt} PARENT_SCOPE)
 endfunction()
+
+# A target with Qt classes or window headers: moc and uic run for it.
+function(zirdan_qt_target target)
+  set_target_properties(${target} PROPERTIES AUTOMOC ON AUTOUIC ON)
+endfunction()
