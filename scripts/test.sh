@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Optimised without debug information: the quickest build of the whole suite.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"
 cmake --build build
 ctest --test-dir build --output-on-failure -j 2
 
