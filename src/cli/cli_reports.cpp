@@ -48,4 +48,15 @@ int PrintOrSaveReport(const std::vector<std::string>& lines,
   return kExitOk;
 }
 
+int RunLogbookReport(const std::string& path, const CliLanguage& language,
+                     const std::optional<std::string>& outputPath,
+                     const std::function<std::vector<std::string>(const ReportSource&)>& build) {
+  TLogbook logbook;
+  if (!LoadOrReport(path, logbook)) return kExitFileError;
+  const ReportSource source{logbook,          language.Messages,
+                            language.Tables,  LogbookPathText(path),
+                            TodayFromClock(), LocaleDecimalSeparator()};
+  return PrintOrSaveReport(build(source), outputPath);
+}
+
 }  // namespace zirdan::cli

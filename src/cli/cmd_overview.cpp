@@ -16,13 +16,7 @@ int RunOverview(const CommandArgs& arguments) {
   if (!positionals) return UsageError(error);
   if (!language) return UsageError("the language could not be chosen");
 
-  const std::string& path = (*positionals)[0];
-  TLogbook logbook;
-  if (!LoadOrReport(path, logbook)) return kExitFileError;
-  const ReportSource source{logbook,          language->Messages,
-                            language->Tables, LogbookPathText(path),
-                            TodayFromClock(), LocaleDecimalSeparator()};
-  return PrintOrSaveReport(BuildOverviewText(source), output);
+  return RunLogbookReport((*positionals)[0], *language, output, &BuildOverviewText);
 }
 
 const bool kRegistered = RegisterCommand(

@@ -23,13 +23,9 @@ int RunStats(const CommandArgs& arguments) {
   if (!positionals) return UsageError(error);
   if (!language) return UsageError("the language could not be chosen");
 
-  const std::string& path = (*positionals)[0];
-  TLogbook logbook;
-  if (!LoadOrReport(path, logbook)) return kExitFileError;
-  const ReportSource source{logbook,          language->Messages,
-                            language->Tables, LogbookPathText(path),
-                            TodayFromClock(), LocaleDecimalSeparator()};
-  return PrintOrSaveReport(BuildStatisticsText(source, settings), output);
+  return RunLogbookReport((*positionals)[0], *language, output, [&](const ReportSource& source) {
+    return BuildStatisticsText(source, settings);
+  });
 }
 
 const bool kRegistered = RegisterCommand(
