@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/csv_export.h"
+#include "env/field_labels.h"
 #include "support/logbook_samples.h"
 
 namespace zirdan {
@@ -30,7 +31,7 @@ void BM_CsvExportFullLogbook(benchmark::State& state) {
   const std::string logPath = (dir / "bench.LOG").string();
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
-    CsvExportResult result = ExportCsv(book, logPath, codec, CsvHeadingTexts{messages, labels});
+    CsvExportResult result = ExportCsv(book, logPath, codec, CsvHeadingTexts{messages, labels.Label});
     if (!result.Result) state.SkipWithError(result.Result.message.c_str());
     bytes = 0;
     for (const std::string& file : result.Files) bytes += fs::file_size(file);

@@ -1,7 +1,11 @@
-# Every tests/<folder>/*_test.cpp is its own test executable. Files named *_gui_test.cpp
-# link the Qt layer and run on the offscreen platform; the others link the logic only.
-# tests/support/*.cpp form a helper library linked to every test.
+# Every tests/<folder>/*_test.cpp is its own test executable, and ctest lists each of its
+# cases. Files named *_gui_test.cpp link the windows and run on the offscreen platform; the
+# others link the logic only. tests/support/*.cpp form a helper library linked to every test.
 find_package(GTest REQUIRED)
+include(GoogleTest)
+if(NOT ZIRDAN_LOGIC_ONLY)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+endif()
 
 function(zirdan_add_all_tests)
   file(GLOB_RECURSE test_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
@@ -26,14 +30,23 @@ function(zirdan_add_all_tests)
     endif()
     add_executable(${name} ${file})
     target_link_libraries(${name} PRIVATE zirdan_test_support GTest::gtest_main)
+    set(environment "")
     if(is_gui)
-      target_link_libraries(${name} PRIVATE zirdan_qt Qt6::Test)
+      target_link_libraries(${name} PRIVATE zirdan_ui Qt6::Test)
       zirdan_qt_target(${name})
+      set(environment "QT_QPA_PLATFORM=offscreen")
     endif()
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
-    if(is_gui)
-      set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                         PROPERTIES TIMEOUT 300 ENVIRONMENT "${environment}")
   endforeach()
+
+  # The build itself runs the include check whenever a source file changes, so a wrong-way
+  # include fails the build and not only the test run.
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/src/*.cpp)
+  add_custom_command(OUTPUT include_layers.checked
+                     COMMAND include_layers_test --gtest_brief=1
+                     COMMAND ${CMAKE_COMMAND} -E touch include_layers.checked
+                     DEPENDS include_layers_test ${sources} ${CMAKE_BINARY_DIR}/layers.txt
+                     COMMENT "Checking every #include against the layer table")
+  add_custom_target(include_layers_check ALL DEPENDS include_layers.checked)
 endfunction()

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "ui/form_main.h"
-#include "ui/qt_settings_store.h"
+#include "adapters/qt_settings_store.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "cli/command_registry.h"
 #include "core/logbook.h"
 #include "transfer/join_split.h"
-#include "ui/app_settings.h"
+#include "settings/app_settings.h"
 
 namespace zirdan::cli {
 

@@ -6,7 +6,7 @@
 #include "cli/command_registry.h"
 #include "core/category_tables.h"
 #include "env/field_labels.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 
 namespace zirdan::cli {
 

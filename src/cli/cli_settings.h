@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ui/app_settings.h"
-#include "ui/settings_store.h"
+#include "settings/app_settings.h"
+#include "settings/settings_store.h"
 
 namespace zirdan::cli {
 

@@ -49,7 +49,7 @@ int RunExport(const CommandArgs& arguments) {
   const FieldLabelCaptions& labels = language->Labels;
   const CodecContext codec{language->Tables, profileFormat, LocaleDecimalSeparator()};
   const CsvExportResult result =
-      ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels});
+      ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels.Label});
   if (!result.Result) return FileError(result.FailedFile, result.Result.message);
   for (const std::string& file : result.Files) std::printf("%s\n", file.c_str());
   return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;

@@ -3,7 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "transfer/dump_file.h"
-#include "transfer/sample_image.h"
+#include "simulator/sample_image.h"
 
 namespace zirdan::cli {
 namespace {

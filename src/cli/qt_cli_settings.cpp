@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "cli/cli_settings.h"
-#include "ui/qt_settings_store.h"
+#include "adapters/qt_settings_store.h"
 
 namespace zirdan::cli {
 

@@ -11,7 +11,7 @@
 #include "cli/cli_language.h"
 #include "cli/cli_settings.h"
 #include "cli/dive_json.h"
-#include "transfer/qt_serial_link.h"
+#include "adapters/qt_serial_link.h"
 #include "transfer/serial_port_path.h"
 #include "transfer/transfer_session.h"
 

@@ -102,7 +102,7 @@ class CsvWriter {
  private:
   const std::string& Message(std::string_view key) const { return m_headings.Messages.Text(key); }
   const std::string& Label(int number) const {
-    return m_headings.Labels.Label[static_cast<std::size_t>(number)];
+    return m_headings.Labels[static_cast<std::size_t>(number)];
   }
 
   void WriteSetRows(std::string& out, const std::array<bool, 16>& flags,

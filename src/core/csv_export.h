@@ -6,9 +6,8 @@
 
 #include "core/field_codec.h"
 #include "core/logbook.h"
+#include "core/message_table.h"
 #include "core/op_result.h"
-#include "env/field_labels.h"
-#include "env/message_table.h"
 
 namespace zirdan {
 
@@ -23,11 +22,11 @@ using CsvFileNames = std::array<std::string, kCsvFileCount>;
 // each suffix ("moje.LOG" gives "moje.LOG.dive.csv", ...).
 CsvFileNames CsvFileNamesFor(const std::string& logbookPath);
 
-// Texts that head the columns: message texts and the main window's label captions, both as
-// the language load left them.
+// Texts that head the columns: message texts and the main window's label captions
+// Label1 .. Label20 (entry 0 unused), both as the language load left them.
 struct CsvHeadingTexts {
   const TMessageTable& Messages;
-  const FieldLabelCaptions& Labels;
+  const std::array<std::string, 21>& Labels;
 };
 
 struct CsvExportResult {

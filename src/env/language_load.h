@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/category_tables.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 #include "env/translation_file.h"
 
 namespace zirdan {

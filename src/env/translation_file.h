@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "env/message_table.h"
+#include "core/message_table.h"
 
 namespace zirdan {
 

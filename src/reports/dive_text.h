@@ -6,7 +6,7 @@
 #include "core/encoding.h"
 #include "core/field_codec.h"
 #include "core/ponor.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 #include "env/field_labels.h"
 
 namespace zirdan {

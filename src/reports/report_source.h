@@ -5,7 +5,7 @@
 #include "core/category_tables.h"
 #include "core/field_codec.h"
 #include "core/logbook.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 #include "reports/report_text.h"
 
 namespace zirdan {

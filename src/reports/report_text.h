@@ -6,7 +6,7 @@
 #include <vector>
 #include "core/number_text.h"
 
-#include "env/message_table.h"
+#include "core/message_table.h"
 
 namespace zirdan {
 

@@ -1,6 +1,6 @@
 #include "ui/dialog_aktivita.h"
 
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_dialog_aktivita.h"
 
 namespace zirdan {

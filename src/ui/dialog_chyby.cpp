@@ -1,6 +1,6 @@
 #include "ui/dialog_chyby.h"
 
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_dialog_chyby.h"
 
 namespace zirdan {

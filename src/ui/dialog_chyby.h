@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/category_tables.h"
-#include "ui/qt_fixed_dialog.h"
+#include "ui/fixed_dialog.h"
 
 namespace Ui {
 class DialogChyby;

@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_dialog_typ.h"
 
 namespace zirdan {

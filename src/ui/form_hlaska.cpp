@@ -5,7 +5,7 @@
 #include <QStyle>
 
 #include "core/win1250.h"
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_form_hlaska.h"
 
 namespace zirdan {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "ui/qt_fixed_dialog.h"
+#include "ui/fixed_dialog.h"
 
 namespace Ui {
 class FormHodnota;

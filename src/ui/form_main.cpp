@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "transfer/form_graf.h"
+#include "ui/form_graf.h"
 #include "ui/dialog_aktivita.h"
 #include "ui/dialog_chyby.h"
 #include "ui/dialog_typ.h"
@@ -16,7 +16,7 @@
 #include "ui/form_hodnota.h"
 #include "ui/form_jazyk.h"
 #include "ui/form_query.h"
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
 namespace zirdan {

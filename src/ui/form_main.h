@@ -7,10 +7,10 @@
 #include "core/category_tables.h"
 #include "core/log_file.h"
 #include "env/language_load.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 #include "env/translation_file.h"
-#include "ui/app_settings.h"
-#include "ui/main_window_model.h"
+#include "settings/app_settings.h"
+#include "editor/main_window_model.h"
 
 class QAction;
 class QComboBox;

@@ -7,7 +7,7 @@
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_main.h"
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
 namespace zirdan {

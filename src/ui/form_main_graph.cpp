@@ -1,6 +1,6 @@
 // The profile graphs of the main window and the remembered window geometry.
-#include "transfer/form_graf.h"
-#include "transfer/qt_profile_view.h"
+#include "ui/form_graf.h"
+#include "adapters/qt_profile_view.h"
 #include "ui/form_main.h"
 #include "ui_form_main.h"
 

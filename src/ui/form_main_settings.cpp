@@ -4,7 +4,7 @@
 #include <QFontDialog>
 #include <charconv>
 
-#include "env/qt_translate_window.h"
+#include "adapters/qt_translate_window.h"
 #include "ui/dialog_aktivita.h"
 #include "ui/dialog_chyby.h"
 #include "ui/dialog_typ.h"
@@ -14,7 +14,7 @@
 #include "ui/form_jazyk.h"
 #include "ui/form_main.h"
 #include "ui/form_query.h"
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
 namespace zirdan {

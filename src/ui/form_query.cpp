@@ -1,6 +1,6 @@
 #include "ui/form_query.h"
 
-#include "ui/qt_text.h"
+#include "adapters/qt_text.h"
 #include "ui_form_query.h"
 
 namespace zirdan {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt_fixed_dialog.h"
+#include "ui/fixed_dialog.h"
 
 namespace Ui {
 class FormQuery;

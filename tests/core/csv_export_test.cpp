@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/win1250.h"
+#include "env/field_labels.h"
 #include "support/cli_runner.h"
 
 namespace zirdan {
@@ -44,7 +45,7 @@ class CsvExportTest : public ::testing::Test {
   }
   CsvExportResult Export(char separator = '.') {
     const CodecContext codec{m_tables, kFormatBasic, separator};
-    return ExportCsv(m_book, m_logPath, codec, CsvHeadingTexts{m_messages, m_labels});
+    return ExportCsv(m_book, m_logPath, codec, CsvHeadingTexts{m_messages, m_labels.Label});
   }
   std::string File(const char* suffix) const { return test::ReadFileBytes(m_logPath + suffix); }
   std::size_t FileCount() const {

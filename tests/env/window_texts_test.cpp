@@ -223,7 +223,7 @@ std::vector<TWindowUi> TranslatedWindows() {
       {"src/ui/form_main.ui", "FormMain", mainRuntime, false},
       {"src/ui/form_jazyk.ui", "FormJazyk", {}, false},
       {"src/ui/form_hodnota.ui", "FormHodnota", {"Label1"}, false},
-      {"src/transfer/form_graf.ui", "FormGraf", {}, false},
+      {"src/ui/form_graf.ui", "FormGraf", {}, false},
       {"src/ui/form_query.ui", "FormQuery", {}, false},
       {"src/ui/dialog_typ.ui",
        "DialogTyp",

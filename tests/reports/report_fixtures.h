@@ -12,7 +12,7 @@
 #include "core/logbook.h"
 #include "core/ponor.h"
 #include "core/win1250.h"
-#include "env/message_table.h"
+#include "core/message_table.h"
 #include "reports/report_source.h"
 #include "support/dive_builders.h"
 

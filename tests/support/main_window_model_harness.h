@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/logbook_samples.h"
-#include "ui/main_window_model.h"
+#include "editor/main_window_model.h"
 
 namespace zirdan::test {
 

@@ -6,7 +6,7 @@
 #include "transfer/download_clock.h"
 #include "transfer/dump_file.h"
 #include "transfer/memory_image.h"
-#include "transfer/memory_image_encoder.h"
+#include "simulator/memory_image_encoder.h"
 
 // Builders of memory images for the transfer tests: dives are given by their start on
 // the local clock, and the builder works out the device clock stamps.

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include "transfer/form_graf.h"
+#include "ui/form_graf.h"
 
 #include "support/form_main_harness.h"
 #include "support/qt_application.h"

@@ -11,7 +11,7 @@
 
 #include "support/form_main_harness.h"
 #include "support/qt_application.h"
-#include "transfer/form_graf.h"
+#include "ui/form_graf.h"
 
 namespace zirdan {
 namespace {
