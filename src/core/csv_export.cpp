@@ -33,7 +33,6 @@ struct CsvOutput {
 using CsvOutputs = std::array<CsvOutput, kCsvFileCount>;
 
 // Seconds between two profile samples.
-constexpr int kSampleSeconds = 20;
 
 // The order of the six marks in a graph row, by flag number.
 constexpr std::array<std::size_t, 6> kMarkColumns = {1, 2, 0, 3, 4, 5};

@@ -10,12 +10,6 @@
 namespace zirdan {
 namespace {
 
-// Character limits of the view's short texts (the main window's edit boxes).
-constexpr std::size_t kDateChars = 20;
-constexpr std::size_t kPlaceChars = 20;  // Lokalita, Misto, Jiny
-constexpr std::size_t kPartnerChars = 47;
-constexpr std::size_t kNoteChars = 254;
-
 // ---- numbers in text ------------------------------------------------------------------
 
 // Writes n with at least two digits; returns the end of what was written (buffer >= 5).
@@ -315,10 +309,10 @@ void RecordToView(const ponor& dive, ponorTxt& view, const CodecContext& context
   const TCategoryTables& tables = context.Tables;
   view.Znacka = kRecordTag;
   AssignDate(view.Datum, dive.Datum, tables.DnyTydne);
-  if (view.Datum.size() > kDateChars) view.Datum.resize(kDateChars);
+  if (view.Datum.size() > kDateTextWidth) view.Datum.resize(kDateTextWidth);
   AssignMinutes(view.Cas, dive.Cas);
-  AssignCut(view.Lokalita, dive.Lokalita, kPlaceChars);
-  AssignCut(view.Misto, dive.Misto, kPlaceChars);
+  AssignCut(view.Lokalita, dive.Lokalita, kPlaceTextWidth);
+  AssignCut(view.Misto, dive.Misto, kPlaceTextWidth);
 
   // A code outside its table shows no name; the code itself is kept for the way back.
   view.NadmorskaVyska = CategoryName(tables.NadmorskaVyska, dive.NadmorskaVyska);
@@ -339,9 +333,9 @@ void RecordToView(const ponor& dive, ponorTxt& view, const CodecContext& context
   view.FormatGrafu = ProfileFormat(dive.TypPonoru, context.VychoziFormatGrafu);
   AssignBitSet(dive.TypAktivity, tables.TypAktivity, false, view.TypAktivity,
                view.TypAktivityPriznaky);
-  AssignCut(view.Jiny, dive.Jiny, kPlaceChars);
-  AssignCut(view.Partner, dive.Partner, kPartnerChars);
-  AssignCut(view.Poznamka, dive.Poznamka, kNoteChars);
+  AssignCut(view.Jiny, dive.Jiny, kPlaceTextWidth);
+  AssignCut(view.Partner, dive.Partner, kPartnerTextWidth);
+  AssignCut(view.Poznamka, dive.Poznamka, kNoteTextWidth);
   // Errors without a name get neither text nor flag, so they are dropped on the way back.
   AssignBitSet(dive.Chyby, tables.Chyby, true, view.Chyby, view.ChybyPriznaky);
 
@@ -359,8 +353,8 @@ void ViewToRecord(const ponorTxt& view, ponor& dive) {
   dive.Znacka = kRecordTag;
   dive.Datum = TextToDate(view.Datum);
   dive.Cas = TextToMinutes(view.Cas);
-  AssignCut(dive.Lokalita, view.Lokalita, kPlaceChars);
-  AssignCut(dive.Misto, view.Misto, kPlaceChars);
+  AssignCut(dive.Lokalita, view.Lokalita, kPlaceTextWidth);
+  AssignCut(dive.Misto, view.Misto, kPlaceTextWidth);
 
   dive.NadmorskaVyska = view.NadmorskaVyskaKod;
   dive.PovrchovyInterval = static_cast<int16_t>(TextToMinutes(view.PovrchovyInterval));
@@ -375,9 +369,9 @@ void ViewToRecord(const ponorTxt& view, ponor& dive) {
 
   dive.TypPonoru = BitsOf(view.TypPonoruPriznaky);
   dive.TypAktivity = BitsOf(view.TypAktivityPriznaky);
-  AssignCut(dive.Jiny, view.Jiny, kPlaceChars);
-  AssignCut(dive.Partner, view.Partner, kPartnerChars);
-  AssignCut(dive.Poznamka, view.Poznamka, kNoteChars);
+  AssignCut(dive.Jiny, view.Jiny, kPlaceTextWidth);
+  AssignCut(dive.Partner, view.Partner, kPartnerTextWidth);
+  AssignCut(dive.Poznamka, view.Poznamka, kNoteTextWidth);
   dive.Chyby = BitsOf(view.ChybyPriznaky);
 
   // The dive number is the key the dive list finds the dive by: a text that is not a

@@ -86,7 +86,7 @@ OpResult InsertDives(TLogbook& logbook, pam* current, const std::vector<ponor>& 
   const uint64_t count = uint64_t{logbook.PocetPonoru()} + dives.size();
   // Renumbering gives PrvniCislo .. PrvniCislo + count - 1; a number past 65535 would wrap
   // and repeat an existing number.
-  if (count > kMaxDives || logbook.PrvniCislo + count - 1 > 65535)
+  if (count > kMaxDives || logbook.PrvniCislo + count - 1 > kMaxDiveNumber)
     return OpResult::Failure(kImportTooManyText);
 
   pam* after = current;

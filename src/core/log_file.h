@@ -19,11 +19,6 @@ struct LogFileHeader {
   uint32_t RezervaHlavicky = 0;      // reserved, carried unchanged
 };
 
-// Size of the file header in bytes.
-inline constexpr std::size_t kLogHeaderSize = 12;
-// The longest text a record can hold: its length is stored in one byte.
-inline constexpr std::size_t kMaxStoredText = 255;
-
 // The user's text for any failed load.
 inline constexpr const char* kReadErrorText = "Chyba při čtení dat";
 // The user's text for any failed save.

@@ -8,13 +8,6 @@
 
 namespace zirdan {
 
-// Profile formats: the number of header bytes at the start of a dive's Graf.
-inline constexpr uint16_t kFormatBasic = 22;
-inline constexpr uint16_t kFormatNitrox = 24;
-inline constexpr uint16_t kFormatOxygen = 25;
-
-inline constexpr uint32_t kMaxDives = 65535;
-
 // The open logbook: a circular, doubly linked list of dives it owns, plus the values
 // of the file header. Nodes are only created and released through these members, so
 // the list always holds exactly PocetPonoru() dives.

@@ -4,18 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace zirdan {
+#include "core/record_layout.h"
 
-// The value that marks a 16-bit value field as not filled in.
-inline constexpr int kEmptyValue = 32767;
-// Record tag of every dive.
-inline constexpr uint16_t kRecordTag = 160;
-// Logbook format version written in every file header.
-inline constexpr uint16_t kLogbookVersion = 161;
-// Capacity of a dive's raw profile.
-inline constexpr std::size_t kGrafSize = 2002;
-// Day number of 1 January 1980 (days counted from 1 January 1600, which is day 0).
-inline constexpr int32_t kDay1980 = 138792;
+namespace zirdan {
 
 // One dive as stored. Fields are in the order the LOG file stores them; texts hold
 // Windows-1250 bytes. The defaults are those of a dive created empty.

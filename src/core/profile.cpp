@@ -8,9 +8,6 @@
 namespace zirdan {
 namespace {
 
-constexpr int kSampleSeconds = 20;
-constexpr std::size_t kSamplesPerMinute = 3;
-
 // The marks of each value of a sample's low six bits: flags 0..4 are bits 4..0, flag 5 is
 // bit 5.
 constexpr std::array<SampleMarks, 64> MarksTable() {
@@ -35,7 +32,7 @@ int32_t SampleDepth(unsigned first, unsigned second) {
 
 // The maximum oxygen partial pressure for a 4-bit setting: 1.20 bar + 0.05 bar per step.
 void AssignMaxPO2(std::string& out, unsigned setting, char decimalSeparator) {
-  const unsigned hundredths = 120 + 5 * setting;  // 1.20 .. 1.95 bar
+  const unsigned hundredths = MaxPO2Hundredths(setting);  // 1.20 .. 1.95 bar
   char buffer[12];
   char* end = std::to_chars(buffer, buffer + 2, hundredths / 100).ptr;
   *end++ = decimalSeparator;
@@ -96,16 +93,17 @@ void DecodeProfile(const ponor& dive, uint16_t format, char decimalSeparator, po
   // within the profile; GrafPocet itself is not trusted beyond the record's array.
   const std::size_t used = std::min<std::size_t>(dive.GrafPocet, kGrafSize);
   if (used <= format) return;
-  const std::size_t minuteBytes = 2 * kSamplesPerMinute + (format == kFormatOxygen ? 2 : 1);
+  const std::size_t minuteBytes = ProfileBytesPerMinute(format);
   const std::size_t bytes = used - format;
   const std::size_t complete = bytes / minuteBytes * kSamplesPerMinute +
-                               std::min<std::size_t>(bytes % minuteBytes / 2, kSamplesPerMinute);
+                               std::min<std::size_t>(bytes % minuteBytes / kSampleBytes, kSamplesPerMinute);
   const std::size_t count = std::min(complete, kMaxSamples);
   std::size_t i = 0;
   for (std::size_t minute = format; i < count; minute += minuteBytes) {
     for (std::size_t k = 0; k < kSamplesPerMinute && i < count; ++k, ++i) {
-      const uint8_t second = dive.Graf[minute + 2 * k + 1];
-      view.Hloubky[i] = SampleDepth(dive.Graf[minute + 2 * k], second);
+      const std::size_t at = minute + kSampleBytes * k;
+      const uint8_t second = dive.Graf[at + 1];
+      view.Hloubky[i] = SampleDepth(dive.Graf[at], second);
       view.ZnakyVzorku[i] = kMarksOfBits[second & 0x3Fu];
     }
   }

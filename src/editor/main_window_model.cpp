@@ -12,8 +12,10 @@ namespace zirdan {
 namespace {
 
 // Longest text each typed field stores.
-constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {20, 10, 20, 20, 10, 10, 10,
-                                                                   10, 10, 10, 10, 20, 47, 254};
+constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {
+    kDateTextWidth,     kValueTextWidth,  kPlaceTextWidth, kPlaceTextWidth, kValueTextWidth,
+    kValueTextWidth,    kValueTextWidth,  kValueTextWidth, kValueTextWidth, kValueTextWidth,
+    kValueTextWidth,    kPlaceTextWidth,  kPartnerTextWidth, kNoteTextWidth};
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -187,7 +189,7 @@ void MainWindowModel::NewLogbook() {
   m_logbook.VychoziFormatGrafu = m_settings.DefaultProfileFormat();
   m_logbook.Nacteno = true;
   m_logbook.Append(ponor{});
-  m_fileName = "Novy.log";
+  m_fileName = kNewLogbookName;
   m_controlsEnabled = true;
   m_fieldsEdited = false;
   m_current = nullptr;
@@ -393,13 +395,13 @@ void MainWindowModel::ApplyPick(PickList list, const std::string& text) {
   if (!m_current) return;
   switch (list) {
     case PickList::Lokalita:
-      m_view->Lokalita = Cut(text, 20);
+      m_view->Lokalita = Cut(text, kPlaceTextWidth);
       break;
     case PickList::Misto:
-      m_view->Misto = Cut(text, 20);
+      m_view->Misto = Cut(text, kPlaceTextWidth);
       break;
     case PickList::Partner:
-      m_view->Partner = Cut(text, 47);
+      m_view->Partner = Cut(text, kPartnerTextWidth);
       break;
   }
   MarkChanged();

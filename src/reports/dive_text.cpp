@@ -11,7 +11,6 @@ namespace zirdan {
 namespace {
 
 constexpr std::size_t kLabelWidth = 21;
-constexpr int kSampleSeconds = 20;
 constexpr int kFirstSampleCentimetres = 130;  // the fixed depth of the line for 0 seconds
 
 // Centimetres as metres with one decimal, rounded half away from zero.

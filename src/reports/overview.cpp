@@ -14,8 +14,8 @@ bool IsDigit(char c) {
 
 std::string HeaderLine(const TMessageTable& m) {
   return Center(m.Text("StrPrehCislo"), 6) + " " + Center(m.Text("StrPrehDatum"), 10) + " " +
-         Center(m.Text("StrPrehCas"), 5) + "  " + Center(m.Text("StrPrehLokalita"), 20) + " " +
-         Center(m.Text("StrPrehMisto"), 20) + " " + Center(m.Text("StrPrehHloubka"), 10) + " " +
+         Center(m.Text("StrPrehCas"), 5) + "  " + Center(m.Text("StrPrehLokalita"), kPlaceTextWidth) + " " +
+         Center(m.Text("StrPrehMisto"), kPlaceTextWidth) + " " + Center(m.Text("StrPrehHloubka"), 10) + " " +
          Center(m.Text("StrPrehDelka"), 12);
 }
 
@@ -23,7 +23,7 @@ std::string Row(const ponor& dive, const ponorTxt& view, const TMessageTable& me
   std::string number = std::to_string(dive.Cislo);
   number += dive.GrafPocet != 0 ? kProfileMark : ' ';
   return RightAlign(number, 6) + " " + RightAlign(view.Datum, 10) + " " + RightAlign(view.Cas, 5) +
-         "  " + LeftAlign(view.Lokalita, 20) + " " + LeftAlign(view.Misto, 20) + " " +
+         "  " + LeftAlign(view.Lokalita, kPlaceTextWidth) + " " + LeftAlign(view.Misto, kPlaceTextWidth) + " " +
          RightAlign(view.Hloubka, 7) + " m " + " " +
          OverviewDiveTimeCell(view.DelkaPonoru, messages);
 }

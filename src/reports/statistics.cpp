@@ -108,9 +108,9 @@ Collected Collect(const ReportSource& source) {
     f.weekday = DayOfWeekOfDateText(view.Datum);
     f.consumption = ConsumptionRate(dive, view);
     f.fullness = Fullness(dive, view);
-    key = LeftAlign(view.Lokalita, 20);
+    key = LeftAlign(view.Lokalita, kPlaceTextWidth);
     key += ' ';
-    key += LeftAlign(view.Misto, 20);
+    key += LeftAlign(view.Misto, kPlaceTextWidth);
     const auto [at, added] = groupOf.try_emplace(key, c.groups.size());
     if (added) {
       c.groups.emplace_back();
@@ -227,11 +227,11 @@ class StatisticsWriter {
     const std::string* lastLocality = nullptr;
     for (const GroupTotals* g : order) {
       Line(kBlankLine);
-      if (!lastLocality || lastLocality->compare(0, 20, g->key, 0, 20) != 0) {
-        Line("   " + g->key.substr(0, 20));
+      if (!lastLocality || lastLocality->compare(0, kPlaceTextWidth, g->key, 0, kPlaceTextWidth) != 0) {
+        Line("   " + g->key.substr(0, kPlaceTextWidth));
         lastLocality = &g->key;
       }
-      Line("       " + g->key.substr(21, 20));
+      Line("       " + g->key.substr(kPlaceTextWidth + 1, kPlaceTextWidth));
       Group(*g);
     }
   }

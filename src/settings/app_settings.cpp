@@ -170,7 +170,7 @@ bool SameFileNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
 
 void AddRecentFile(std::array<std::string, kRecentFileCount>& recent, const std::string& name,
                    const SameFileName& same) {
-  if (name == "Novy.log") return;
+  if (name == kNewLogbookName) return;
   int found = kRecentFileCount - 1;  // not found: the oldest entry drops out
   for (int i = 0; i < kRecentFileCount; ++i) {
     if (!recent[i].empty() && same(recent[i], name)) {

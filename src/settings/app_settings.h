@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/encoding.h"
+#include "core/record_layout.h"
 #include "settings/settings_store.h"
 
 namespace zirdan {
@@ -19,7 +20,6 @@ struct WindowGeometry {
 };
 
 inline constexpr int kRecentFileCount = 5;
-inline constexpr int kPortCount = 8;
 
 // Every setting in memory, one field per stored value; the defaults are those of an
 // empty store. Check marks of menu items are held here too.
@@ -54,8 +54,10 @@ struct TAppSettings {
 
   // The port the interface cable is on, 1..8.
   int Port() const { return PortChecked == 0 ? 1 : PortChecked; }
-  // The default profile format of the model switches: 24, 25 or 22.
-  uint16_t DefaultProfileFormat() const { return ZirdanNitrox ? 24 : ZirdanOxy ? 25 : 22; }
+  // The default profile format of the model switches: nitrox, oxygen or basic.
+  uint16_t DefaultProfileFormat() const {
+    return ZirdanNitrox ? kFormatNitrox : ZirdanOxy ? kFormatOxygen : kFormatBasic;
+  }
   Encoding OutputEncoding() const { return zirdan::OutputEncoding(Kodovani); }
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/record_layout.h"
+
 namespace zirdan {
 namespace {
 
@@ -92,7 +94,7 @@ OpResult EncodeMemoryImage(const TImageContent& content, TMemoryImage& frame) {
   if (std::min<uint32_t>(total, image::kLogEntries) != n)
     return OpResult::Failure("the log must hold the newest min(count, 37) dives");
   if (dev.BatteryWarning > 15) return OpResult::Failure("battery warning above 15");
-  if (dev.MaxPO2 > 15) return OpResult::Failure("pO2 setting above 15");
+  if (dev.MaxPO2 > kMaxPO2Setting) return OpResult::Failure("pO2 setting above 15");
   if (dev.Identification > 0xFFFFFF) return OpResult::Failure("identification above 24 bits");
   if (dev.RingWritePosition >= image::kRingSize)
     return OpResult::Failure("ring write position outside the ring");

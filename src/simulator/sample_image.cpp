@@ -28,9 +28,9 @@ class Draw {
 constexpr std::array<uint8_t, 6> kSampleModels = {0x1E, 0x1C, 0x40, 0xF4, 0xA4, 0xFF};
 
 int ProfileFormat(const TComputerModel& model) {
-  if (model.Oxy) return 25;
-  if (model.Nitrox) return 24;
-  return 22;
+  if (model.Oxy) return kFormatOxygen;
+  if (model.Nitrox) return kFormatNitrox;
+  return kFormatBasic;
 }
 
 // Sample marks (low six bits of a sample's second byte).
@@ -76,21 +76,20 @@ std::vector<uint8_t> BuildProfile(int format, const std::vector<uint16_t>& depth
                                   const std::vector<uint8_t>& marks, uint8_t ean, uint8_t maxPO2) {
   std::vector<uint8_t> bytes(static_cast<std::size_t>(format), 0);
   // Device values the logbook does not read; any bytes but the separator will do.
-  for (int i = 0; i < 22; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0x10 + i);
-  if (format == 24)
+  for (int i = 0; i < kFormatBasic; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0x10 + i);
+  if (format == kFormatNitrox)
     bytes[23] = static_cast<uint8_t>((maxPO2 & 0x0F) << 4 | (std::max(ean, uint8_t{21}) - 20) / 2);
-  if (format == 25) {
+  if (format == kFormatOxygen) {
     bytes[23] = ean;
     bytes[24] = maxPO2 & 0x0F;
   }
-  const int filler = format == 25 ? 2 : 1;
+  const std::size_t filler = MinuteFillerBytes(static_cast<uint16_t>(format));
   for (std::size_t i = 0; i < depths.size(); ++i) {
     const unsigned raw = std::min<unsigned>(depths[i], 1019);  // 1020+ would start with 0xFF
     const uint8_t mark = i < marks.size() ? (marks[i] & 0x3F) : 0;
     bytes.push_back(static_cast<uint8_t>(raw >> 2));
     bytes.push_back(static_cast<uint8_t>((raw & 3) << 6 | mark));
-    if (i % 3 == 2)
-      for (int f = 0; f < filler; ++f) bytes.push_back(0x00);
+    if (i % kSamplesPerMinute == kSamplesPerMinute - 1) bytes.insert(bytes.end(), filler, 0x00);
   }
   return bytes;
 }

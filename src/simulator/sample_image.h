@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "core/op_result.h"
+#include "core/record_layout.h"
 #include "transfer/dump_file.h"
 #include "simulator/memory_image_encoder.h"
 
 namespace zirdan {
 
 // The largest dive count a sample image may claim.
-inline constexpr uint32_t kMaxSampleDives = 65535;
+inline constexpr uint32_t kMaxSampleDives = kMaxDives;
 
 // The content of a plausible dive computer: `diveCount` dives logged in all (the newest 37
 // of them in its log), dived on holiday days one to three a day, with depth profiles

@@ -13,7 +13,8 @@ namespace zirdan {
 
 namespace {
 
-constexpr int kJoinGapBytesPerMinute = 7;  // the join's gap counts 7 bytes a minute in every format
+// The join's gap counts the bytes of a basic-format minute in every format.
+constexpr int kJoinGapBytesPerMinute = static_cast<int>(ProfileBytesPerMinute(kFormatBasic));
 
 // The deepest sample of the dive's profile in centimetres; nullopt when it has no sample.
 std::optional<int16_t> DeepestSample(const ponor& dive, uint16_t vychoziFormatGrafu) {
@@ -26,9 +27,8 @@ std::optional<int16_t> DeepestSample(const ponor& dive, uint16_t vychoziFormatGr
   return static_cast<int16_t>(std::min<int32_t>(deepest, INT16_MAX));
 }
 
-// Bytes per minute of profile: three 2-byte samples and one filler byte, two in format 25.
 int BytesPerMinute(uint16_t format) {
-  return format == kFormatOxygen ? 8 : 7;
+  return static_cast<int>(ProfileBytesPerMinute(format));
 }
 
 // The profile being joined. Writes may run a few bytes past the end the join settles on

@@ -248,7 +248,7 @@ void TFormMain::FillFields() {
 void TFormMain::ShowNote(const QString& note) {
   m_ui->LabelPoznamka->setText(note);
   const int length = static_cast<int>(note.size());
-  m_ui->SoupakPoznamka->setValue(std::min(length, 254));
+  m_ui->SoupakPoznamka->setValue(std::min(length, static_cast<int>(kNoteTextWidth)));
   const char* colour = "#008000";
   switch (NoteColourForLength(length)) {
     case NoteBarColour::Green:
