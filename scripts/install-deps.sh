@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the tools need, when missing.
-# This is the one place that names them.
+# Installs the Debian 12 packages that are missing. This is the one place that names them.
+#   install-deps.sh           what the build, the tests and the programs use
+#   install-deps.sh --bench   also the benchmark library
+#   install-deps.sh --fuzz    also clang and its fuzzing runtime
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  socat xvfb xauth fonts-liberation
+  g++ cmake ninja-build                          # the build
+  qt6-base-dev qt6-serialport-dev libgl-dev      # Qt 6 Widgets, Print Support, Serial Port
+  fonts-liberation                               # the editor's substitutes for the Windows fonts
+  libgtest-dev                                   # the tests
 )
+for group in "$@"; do
+  case "$group" in
+    --bench) packages+=(libbenchmark-dev) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "install-deps.sh: unknown option '$group'" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 #include "core/win1250.h"
@@ -86,7 +87,10 @@ bool TTranslationFile::TNoCaseLess::operator()(std::string_view a, std::string_v
 TTranslationFile TTranslationFile::Parse(std::string_view bytes) {
   const std::string text = ToWin1250(bytes);
   TTranslationFile file;
-  std::optional<std::size_t> current;  // the section that takes the following keys
+  // The section that takes the following keys. A plain index with a sentinel rather than
+  // an optional: GCC 12 at -O3 falsely reports the optional's value as uninitialised.
+  constexpr std::size_t kNoSection = std::numeric_limits<std::size_t>::max();
+  std::size_t current = kNoSection;
   std::size_t kept = 0;                // sections and keys kept so far
 
   for (std::size_t pos = 0; pos < text.size();) {
@@ -100,7 +104,7 @@ TTranslationFile TTranslationFile::Parse(std::string_view bytes) {
     const bool header = line.front() == '[';
     if (raw.size() > kMaxLineLength) {
       // The keys below a header we cannot trust must not land in the section above it.
-      if (header) current.reset();
+      if (header) current = kNoSection;
       continue;
     }
 
@@ -108,20 +112,20 @@ TTranslationFile TTranslationFile::Parse(std::string_view bytes) {
       const std::size_t close = line.rfind(']');
       if (close == std::string_view::npos) continue;  // not a header; ignored
       const std::string_view name = Trim(line.substr(1, close - 1));
-      current.reset();  // a repeated section or one past the limit takes no keys
+      current = kNoSection;  // a repeated section or one past the limit takes no keys
       if (file.m_index.contains(name) || kept >= kMaxEntries) continue;
       current = file.m_sections.size();
       file.m_sections.emplace_back();
-      file.m_index.emplace(std::string(name), *current);
+      file.m_index.emplace(std::string(name), current);
       ++kept;
       continue;
     }
 
-    if (!current || kept >= kMaxEntries) continue;
+    if (current == kNoSection || kept >= kMaxEntries) continue;
     const std::size_t eq = line.find('=');
     const std::string_view name = Trim(line.substr(0, eq));
     if (name.empty()) continue;
-    TSection& section = file.m_sections[*current];
+    TSection& section = file.m_sections[current];
     if (section.m_index.contains(name)) continue;  // the first occurrence counts
     std::optional<std::string> value;
     if (eq != std::string_view::npos) value = std::string(StripQuotes(Trim(line.substr(eq + 1))));
