@@ -10,32 +10,6 @@
 
 namespace zirdan::cli {
 
-std::optional<std::string> TakeOption(CommandArgs& args, std::string_view name,
-                                      std::string& error) {
-  for (auto it = args.begin(); it != args.end(); ++it) {
-    if (*it != name) continue;
-    if (it + 1 == args.end()) {
-      error = std::string(name) + " needs a value";
-      args.erase(it);
-      return std::nullopt;
-    }
-    std::string value = *(it + 1);
-    args.erase(it, it + 2);
-    return value;
-  }
-  return std::nullopt;
-}
-
-bool TakeFlag(CommandArgs& args, std::string_view name) {
-  for (auto it = args.begin(); it != args.end(); ++it) {
-    if (*it == name) {
-      args.erase(it);
-      return true;
-    }
-  }
-  return false;
-}
-
 std::optional<long> ParseNumber(std::string_view text, long min, long max) {
   long value = 0;
   const char* end = text.data() + text.size();

@@ -11,11 +11,6 @@
 
 namespace zirdan::cli {
 
-// Takes "--name VALUE" out of args; nullopt when absent. A missing value is reported
-// through `error` (usage error).
-std::optional<std::string> TakeOption(CommandArgs& args, std::string_view name, std::string& error);
-// Takes the flag "--name" out of args; true when it was there.
-bool TakeFlag(CommandArgs& args, std::string_view name);
 // Parses a whole decimal number within [min, max].
 std::optional<long> ParseNumber(std::string_view text, long min, long max);
 

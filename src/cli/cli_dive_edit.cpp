@@ -9,15 +9,25 @@
 
 namespace zirdan::cli {
 
-std::optional<int> OpenDiveEdit(CommandArgs args, DiveEdit& edit) {
+namespace {
+
+constexpr std::string_view kMinutesOption = "--minutes";
+
+}  // namespace
+
+ArgumentSyntax DiveEditSyntax(std::vector<OptionSpec> ownOptions) {
+  ownOptions.insert(ownOptions.end(),
+                    {ValueOption(kMinutesOption), kLanguageFileOption, kLanguageNumberOption});
+  return {std::move(ownOptions), {"LOGFILE", "NUMBER"}};
+}
+
+std::optional<int> OpenDiveEdit(const ParsedArguments& args, DiveEdit& edit) {
   std::string error;
-  const std::optional<std::string> minutes = TakeOption(args, "--minutes", error);
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  if (!error.empty()) return UsageError(error);
-  if (args.size() != 2) return UsageError("needs LOGFILE and NUMBER");
-  for (const std::string& a : args)
-    if (a.starts_with("--")) return UsageError("unknown option " + a);
-  const std::optional<long> number = ParseNumber(args[1], 0, 65535);
+  const std::optional<std::string> minutes = args.Value(kMinutesOption);
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  if (!language) return UsageError(error);
+  const std::vector<std::string>& positionals = args.Positionals();
+  const std::optional<long> number = ParseNumber(positionals[1], 0, 65535);
   if (!number) return UsageError("the dive NUMBER must be a number from 0 to 65535");
 
   edit.Settings = CliSettings();
@@ -31,11 +41,11 @@ std::optional<int> OpenDiveEdit(CommandArgs args, DiveEdit& edit) {
   }
   edit.Language = std::move(*language);
 
-  edit.Path = args[0];
+  edit.Path = positionals[0];
   if (!LoadOrReport(edit.Path, edit.Logbook)) return kExitFileError;
   edit.Logbook.VychoziFormatGrafu = edit.Settings.DefaultProfileFormat();
   edit.Dive = edit.Logbook.FindByNumber(static_cast<uint16_t>(*number));
-  if (!edit.Dive) return UsageError("the logbook has no dive " + args[1]);
+  if (!edit.Dive) return UsageError("the logbook has no dive " + positionals[1]);
   return std::nullopt;
 }
 

@@ -2,9 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "cli/argument_parser.h"
 #include "cli/cli_language.h"
-#include "cli/command_registry.h"
 #include "core/logbook.h"
 #include "transfer/join_split.h"
 #include "settings/app_settings.h"
@@ -22,10 +23,13 @@ struct DiveEdit {
   CliLanguage Language;
 };
 
-// Takes the options the subcommand has already removed its own from, loads the logbook and
-// finds the dive. Returns the exit code when it failed (the failure is reported), nullopt
-// when the edit can go ahead.
-std::optional<int> OpenDiveEdit(CommandArgs args, DiveEdit& edit);
+// What a join or split accepts: "LOGFILE NUMBER", "--minutes M", the language options and
+// the subcommand's own options.
+ArgumentSyntax DiveEditSyntax(std::vector<OptionSpec> ownOptions = {});
+
+// Reads those arguments, loads the logbook and finds the dive. Returns the exit code when it
+// failed (the failure is reported), nullopt when the edit can go ahead.
+std::optional<int> OpenDiveEdit(const ParsedArguments& args, DiveEdit& edit);
 
 // Finishes the edit: a refusal is reported with the message's text and key (usage exit
 // code, nothing saved); a change is saved; "nothing changed" saves nothing.

@@ -6,14 +6,9 @@
 
 namespace zirdan::cli {
 
-std::optional<CliLanguage> TakeLanguageOptions(CommandArgs& args, std::string& error) {
-  std::string problem;
-  const std::optional<std::string> path = TakeOption(args, "--language-file", problem);
-  const std::optional<std::string> number = TakeOption(args, "--language", problem);
-  if (!problem.empty()) {
-    error = problem;
-    return std::nullopt;
-  }
+std::optional<CliLanguage> LoadLanguage(const ParsedArguments& args, std::string& error) {
+  const std::optional<std::string> path = args.Value(kLanguageFileOption.Name);
+  const std::optional<std::string> number = args.Value(kLanguageNumberOption.Name);
 
   CliLanguage language;
   if (number) {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/command_registry.h"
+#include "cli/argument_parser.h"
 #include "core/category_tables.h"
 #include "env/field_labels.h"
 #include "core/message_table.h"
@@ -19,10 +19,14 @@ struct CliLanguage {
   FieldLabelCaptions Labels;  // the main window\'s field labels after the load
 };
 
-// Takes "--language-file PATH" (default: Language.ini beside the executable) and
-// "--language N" (default 2) out of args and runs the language load. A bad N is a usage
-// error reported through `error`. A missing or unreadable file gives "Error" texts, as in
-// the editor.
-std::optional<CliLanguage> TakeLanguageOptions(CommandArgs& args, std::string& error);
+// The options that choose the language: "--language-file PATH" (default: Language.ini
+// beside the executable) and "--language N" (default 2).
+inline constexpr OptionSpec kLanguageFileOption = ValueOption("--language-file");
+inline constexpr OptionSpec kLanguageNumberOption = ValueOption("--language");
+
+// Runs the language load those options choose; the subcommand must declare both. A bad N is
+// a usage error reported through `error`. A missing or unreadable file gives "Error" texts,
+// as in the editor.
+std::optional<CliLanguage> LoadLanguage(const ParsedArguments& args, std::string& error);
 
 }  // namespace zirdan::cli

@@ -22,21 +22,6 @@ std::string LogbookPathText(const std::string& path) {
   return Utf8ToWin1250(ec ? path : absolute.lexically_normal().string());
 }
 
-std::optional<std::vector<std::string>> TakePositionals(CommandArgs& args, std::size_t count,
-                                                        std::string& error) {
-  for (const std::string& arg : args) {
-    if (arg.size() > 1 && arg[0] == '-') {
-      error = "unknown option '" + arg + "'";
-      return std::nullopt;
-    }
-  }
-  if (args.size() != count) {
-    error = args.size() < count ? "missing argument" : "too many arguments";
-    return std::nullopt;
-  }
-  return args;
-}
-
 int PrintOrSaveReport(const std::vector<std::string>& lines,
                       const std::optional<std::string>& outputPath) {
   if (!outputPath) {

@@ -18,11 +18,6 @@ ReportDate TodayFromClock();
 // The logbook path as the report titles show it: absolute, in Windows-1250.
 std::string LogbookPathText(const std::string& path);
 
-// The `count` positional arguments left in args after the options were taken; an unknown
-// option or a wrong count is reported through `error`.
-std::optional<std::vector<std::string>> TakePositionals(CommandArgs& args, std::size_t count,
-                                                        std::string& error);
-
 // Prints the report lines as UTF-8 on stdout or, with an output path, saves them as the
 // report windows do (Windows-1250, CR LF). Returns the exit code.
 int PrintOrSaveReport(const std::vector<std::string>& lines,

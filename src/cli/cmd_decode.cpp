@@ -31,9 +31,8 @@ constexpr const char* kUsage =
     "  --all                with --merge-into: add every dive of the image\n"
     "  --language-file PATH, --language N  the translation file (default: Language.ini\n"
     "                       beside the tool) and language number (default 2) of the\n"
-    "                       category names and information texts\n\n"
-    "Exit codes: 0 success, 1 a file could not be read or written or the image was\n"
-    "rejected (stderr says why), 2 a usage error.\n";
+    "                       category names and information texts\n"
+    "When the editor would reject the image, the tool exits with 1 (stderr says why).\n";
 
 // The texts the information rows choose from, read as the editor's language load reads
 // them: the hidden labels of the information window and StrPrazdna.
@@ -77,20 +76,15 @@ std::string InfoJson(const TDecodedImage& image, const CliLanguage& language, ch
   return json.Text();
 }
 
-int RunDecode(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
+int RunDecode(const ParsedArguments& args) {
   std::string error;
-  const bool info = TakeFlag(args, "--info");
-  const bool all = TakeFlag(args, "--all");
-  const std::optional<std::string> logPath = TakeOption(args, "--merge-into", error);
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  if (!error.empty() || !language)
-    return UsageError(error.empty() ? "bad language options" : error);
+  const bool info = args.Has("--info");
+  const bool all = args.Has("--all");
+  const std::optional<std::string> logPath = args.Value("--merge-into");
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  if (!language) return UsageError(error);
   if (all && !logPath) return UsageError("--all needs --merge-into");
-  if (args.size() != 1 || args[0].starts_with("--"))
-    return UsageError(args.empty() ? "decode needs a DUMPFILE"
-                                   : "unexpected '" + args.back() + "'");
-  const std::string& dumpPath = args[0];
+  const std::string& dumpPath = args.Positionals()[0];
 
   TDumpFile dump;
   if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
@@ -106,8 +100,14 @@ int RunDecode(const CommandArgs& arguments) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand(
-    {"decode", "decode a dump of a received frame; print or merge its dives", kUsage, &RunDecode});
+const bool kRegistered =
+    RegisterCommand({"decode",
+                     "decode a dump of a received frame; print or merge its dives",
+                     kUsage,
+                     {{Flag("--info"), Flag("--all"), ValueOption("--merge-into"),
+                       kLanguageFileOption, kLanguageNumberOption},
+                      {"DUMPFILE"}},
+                     &RunDecode});
 
 }  // namespace
 }  // namespace zirdan::cli

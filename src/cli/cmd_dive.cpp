@@ -9,26 +9,23 @@
 namespace zirdan::cli {
 namespace {
 
-int RunDive(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
+int RunDive(const ParsedArguments& args) {
   std::string error;
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  const std::optional<std::string> output = TakeOption(args, "--output", error);
-  const std::optional<std::string> encodingName = TakeOption(args, "--encoding", error);
-  if (!error.empty()) return UsageError(error);
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  const std::optional<std::string> output = args.Value("--output");
+  const std::optional<std::string> encodingName = args.Value("--encoding");
+  if (!language) return UsageError(error);
   Encoding encoding = Encoding::Kamenicky;
   if (encodingName) {
     const std::optional<Encoding> named = EncodingFromName(*encodingName);
     if (!named) return UsageError("--encoding must be kamenicky, latin2, ascii or windows1250");
     encoding = *named;
   }
-  const auto positionals = TakePositionals(args, 2, error);
-  if (!positionals) return UsageError(error);
-  const std::optional<long> number = ParseNumber((*positionals)[1], 0, 65535);
+  const std::vector<std::string>& positionals = args.Positionals();
+  const std::optional<long> number = ParseNumber(positionals[1], 0, 65535);
   if (!number) return UsageError("NUMBER must be a dive number from 0 to 65535");
-  if (!language) return UsageError("the language could not be chosen");
 
-  const std::string& path = (*positionals)[0];
+  const std::string& path = positionals[0];
   TLogbook logbook;
   if (!LoadOrReport(path, logbook)) return kExitFileError;
   const pam* dive = logbook.FindByNumber(static_cast<uint16_t>(*number));
@@ -49,7 +46,8 @@ int RunDive(const CommandArgs& arguments) {
 }
 
 const bool kRegistered = RegisterCommand(
-    {"dive", "print or write the text output of one dive",
+    {"dive",
+     "print or write the text output of one dive",
      "Usage: zirdanlog-cli dive LOGFILE NUMBER [--output FILE]\n"
      "                          [--encoding kamenicky|latin2|ascii|windows1250]\n"
      "                          [--language-file PATH] [--language N]\n"
@@ -60,8 +58,10 @@ const bool kRegistered = RegisterCommand(
      "  --output FILE       write FILE instead of printing\n"
      "  --encoding NAME     the encoding of FILE (default kamenicky)\n"
      "  --language-file P   the translation file (default: Language.ini beside the tool)\n"
-     "  --language N        the language number in that file (default 2)\n\n"
-     "Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.\n",
+     "  --language N        the language number in that file (default 2)\n",
+     {{ValueOption("--output"), ValueOption("--encoding"), kLanguageFileOption,
+       kLanguageNumberOption},
+      {"LOGFILE", "NUMBER"}},
      &RunDive});
 
 }  // namespace

@@ -22,27 +22,20 @@ constexpr const char* kUsage =
     "language 2). Graph depths use the decimal separator of LC_NUMERIC.\n"
     "  --profile-format N  profile format of dives whose type does not name one\n"
     "                      (22 basic, 24 nitrox, 25 oxygen; default 22)\n"
-    "Exit codes: 0 written, 1 a file could not be read or written (nothing half-written\n"
-    "is left), 2 usage error.\n";
+    "When a table cannot be written, nothing half-written is left.\n";
 
-int RunExport(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
+int RunExport(const ParsedArguments& args) {
   std::string error;
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  if (!error.empty()) return UsageError(error);
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  if (!language) return UsageError(error);
   uint16_t profileFormat = kFormatBasic;
-  if (std::optional<std::string> text = TakeOption(args, "--profile-format", error)) {
+  if (std::optional<std::string> text = args.Value("--profile-format")) {
     std::optional<long> format = ParseNumber(*text, kFormatBasic, kFormatOxygen);
     if (!format || *format == 23) return UsageError("--profile-format must be 22, 24 or 25");
     profileFormat = static_cast<uint16_t>(*format);
   }
-  if (!error.empty()) return UsageError(error);
-  if (args.size() != 1 || args[0].starts_with("--"))
-    return UsageError(args.empty() ? "export needs LOGFILE"
-                                   : "unexpected argument '" + args.back() + "'");
-  if (!language) return UsageError("the language could not be loaded");
 
-  const std::string& path = args[0];
+  const std::string& path = args.Positionals()[0];
   TLogbook logbook;
   if (!LoadOrReport(path, logbook)) return kExitFileError;
 
@@ -56,7 +49,11 @@ int RunExport(const CommandArgs& arguments) {
 }
 
 const bool kRegistered = RegisterCommand(
-    {"export", "write the logbook as six CSV tables beside it", kUsage, &RunExport});
+    {"export",
+     "write the logbook as six CSV tables beside it",
+     kUsage,
+     {{ValueOption("--profile-format"), kLanguageFileOption, kLanguageNumberOption}, {"LOGFILE"}},
+     &RunExport});
 
 }  // namespace
 }  // namespace zirdan::cli

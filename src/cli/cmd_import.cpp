@@ -29,8 +29,7 @@ constexpr const char* kUsage =
     "profile, right-aligned in six characters, the date and weekday, the time, the locality\n"
     "and the site. Weekday names come from the language (default: Language.ini beside the\n"
     "tool, language 2).\n"
-    "Exit codes: 0 done, 1 a file could not be read or written (LOGFILE is then unchanged),\n"
-    "2 usage error.\n";
+    "When a file cannot be read or written, LOGFILE is left unchanged.\n";
 
 // Parses "N[,N...]" of 1-based list positions into a sorted set.
 std::optional<std::vector<long>> ParsePositions(const std::string& text) {
@@ -106,37 +105,41 @@ int RunInsert(const std::string& logPath, const std::string& fromPath, long afte
   return kExitOk;
 }
 
-int RunImport(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
+int RunImport(const ParsedArguments& args) {
   std::string error;
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  if (!error.empty()) return UsageError(error);
-  const bool list = TakeFlag(args, "--list");
-  const bool compatibleActivity = TakeFlag(args, "--compatible-activity");
-  std::optional<std::string> afterText = TakeOption(args, "--after", error);
-  std::optional<std::string> divesText = TakeOption(args, "--dives", error);
-  if (!error.empty()) return UsageError(error);
-  for (const std::string& arg : args)
-    if (arg.starts_with("--")) return UsageError("unknown option '" + arg + "'");
-  if (!language) return UsageError("the language could not be loaded");
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  if (!language) return UsageError(error);
+  const bool list = args.Has("--list");
+  const bool compatibleActivity = args.Has("--compatible-activity");
+  std::optional<std::string> afterText = args.Value("--after");
+  std::optional<std::string> divesText = args.Value("--dives");
+  const std::vector<std::string>& files = args.Positionals();
 
+  // The two forms take different files, so their count is checked here.
   if (list) {
     if (afterText || divesText || compatibleActivity)
       return UsageError("--list takes no --after, --dives or --compatible-activity");
-    if (args.size() != 1) return UsageError("--list needs exactly one FROMFILE");
-    return RunList(args[0], *language);
+    if (files.size() != 1) return CommandUsageError("import", "--list needs exactly one FROMFILE");
+    return RunList(files[0], *language);
   }
-  if (args.size() != 2) return UsageError("import needs LOGFILE and FROMFILE");
+  if (files.size() != 2) return CommandUsageError("import", "import needs LOGFILE and FROMFILE");
   if (!afterText || !divesText) return UsageError("import needs --after and --dives");
   std::optional<long> after = ParseNumber(*afterText, 0, 65535);
   if (!after) return UsageError("--after needs a dive number");
   std::optional<std::vector<long>> positions = ParsePositions(*divesText);
   if (!positions) return UsageError("--dives needs list positions such as 2,5");
-  return RunInsert(args[0], args[1], *after, *positions, *language, compatibleActivity);
+  return RunInsert(files[0], files[1], *after, *positions, *language, compatibleActivity);
 }
 
-const bool kRegistered = RegisterCommand(
-    {"import", "copy dives of another LOG file into a logbook", kUsage, &RunImport});
+const bool kRegistered =
+    RegisterCommand({"import",
+                     "copy dives of another LOG file into a logbook",
+                     kUsage,
+                     {{Flag("--list"), Flag("--compatible-activity"), ValueOption("--after"),
+                       ValueOption("--dives"), kLanguageFileOption, kLanguageNumberOption},
+                      {"LOGFILE", "FROMFILE"},
+                      2},
+                     &RunImport});
 
 }  // namespace
 }  // namespace zirdan::cli

@@ -7,7 +7,7 @@
 namespace zirdan::cli {
 namespace {
 
-int RunJoin(const CommandArgs& args) {
+int RunJoin(const ParsedArguments& args) {
   DiveEdit edit;
   if (std::optional<int> failed = OpenDiveEdit(args, edit)) return *failed;
   const JoinSplitResult result = JoinWithNext(edit.Logbook, *edit.Dive, edit.Minutes);
@@ -29,10 +29,8 @@ const bool kRegistered = RegisterCommand(
      "  --minutes M  minutes between the profiles, 0 to 60 (default: the editor's setting\n"
      "               PocetMinutMeziGrafy, else 5)\n"
      "A join the editor refuses (the last dive, a next dive without profile, profiles too\n"
-     "long together) prints the editor's message and leaves the file unchanged.\n"
-     "Exit codes: 0 done, 1 the logbook could not be read or written, 2 usage error or\n"
-     "refused.\n",
-     &RunJoin});
+     "long together) prints the editor's message, leaves the file unchanged and exits with 2.\n",
+     DiveEditSyntax(), &RunJoin});
 
 }  // namespace
 }  // namespace zirdan::cli

@@ -7,10 +7,9 @@
 namespace zirdan::cli {
 namespace {
 
-int RunJson(const CommandArgs& args) {
-  if (args.size() != 1) return UsageError("json takes exactly one LOGFILE");
+int RunJson(const ParsedArguments& args) {
   TLogbook logbook;
-  if (!LoadOrReport(args[0], logbook)) return kExitFileError;
+  if (!LoadOrReport(args.Positionals()[0], logbook)) return kExitFileError;
 
   const TCategoryTables tables = TCategoryTables::BuiltIn();
   const CodecContext context{tables, logbook.VychoziFormatGrafu, LocaleDecimalSeparator()};
@@ -34,12 +33,14 @@ int RunJson(const CommandArgs& args) {
 }
 
 const bool kRegistered = RegisterCommand(
-    {"json", "print a logbook as JSON",
+    {"json",
+     "print a logbook as JSON",
      "Usage: zirdanlog-cli json LOGFILE\n"
      "Prints the logbook as one UTF-8 JSON object: the header values and, under \"dives\",\n"
      "every dive in list order with its stored fields, its \"view\" (the display texts and\n"
      "the decoded profile) and its \"measures\" (consumption, fullness, average depth).\n"
      "MaxPO2 uses the decimal separator of LC_NUMERIC.\n",
+     {{}, {"LOGFILE"}},
      &RunJson});
 
 }  // namespace

@@ -7,17 +7,14 @@
 namespace zirdan::cli {
 namespace {
 
-int RunSplit(const CommandArgs& args) {
-  CommandArgs rest = args;
-  std::string error;
-  const std::optional<std::string> at = TakeOption(rest, "--at", error);
-  if (!error.empty()) return UsageError(error);
+int RunSplit(const ParsedArguments& args) {
+  const std::optional<std::string> at = args.Value("--at");
   if (!at) return UsageError("split needs --at MINUTE");
   const std::optional<long> minute = ParseNumber(*at, 0, 65535);
   if (!minute) return UsageError("--at must be a whole number of minutes");
 
   DiveEdit edit;
-  if (std::optional<int> failed = OpenDiveEdit(rest, edit)) return *failed;
+  if (std::optional<int> failed = OpenDiveEdit(args, edit)) return *failed;
   const std::optional<int> last = LastSplitMinute(*edit.Dive);
   if (!last)
     return UsageError("dive " + std::to_string(edit.Dive->Cislo) +
@@ -45,11 +42,9 @@ const bool kRegistered = RegisterCommand(
      "  --at MINUTE  where to cut: 2 to the dive time less one minute\n"
      "  --minutes M  the pause between the parts, 0 to 60 (default: the editor's setting\n"
      "               PocetMinutMeziGrafy, else 5)\n"
-     "A split whose first part would keep the whole profile prints the editor's message and\n"
-     "leaves the file unchanged.\n"
-     "Exit codes: 0 done, 1 the logbook could not be read or written, 2 usage error or\n"
-     "refused.\n",
-     &RunSplit});
+     "A split whose first part would keep the whole profile prints the editor's message,\n"
+     "leaves the file unchanged and exits with 2.\n",
+     DiveEditSyntax({ValueOption("--at")}), &RunSplit});
 
 }  // namespace
 }  // namespace zirdan::cli

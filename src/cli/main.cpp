@@ -4,14 +4,9 @@
 
 #include "cli/command_registry.h"
 
-namespace zirdan::cli {
-
 namespace {
 
-std::vector<Command>& Registry() {
-  static std::vector<Command> commands;
-  return commands;
-}
+using namespace zirdan::cli;
 
 void PrintToolHelp(std::FILE* out) {
   std::fputs(
@@ -19,27 +14,13 @@ void PrintToolHelp(std::FILE* out) {
       "Works on Zirdan LOG logbooks the way the editor does.\n\nCommands:\n",
       out);
   for (const Command& c : Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
-  std::fputs(
-      "\n'zirdanlog-cli COMMAND --help' describes one command.\n"
-      "Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.\n",
-      out);
+  std::fputs("\n'zirdanlog-cli COMMAND --help' describes one command.\n", out);
+  std::fputs(kExitCodesHelp, out);
 }
 
 }  // namespace
 
-bool RegisterCommand(const Command& command) {
-  Registry().push_back(command);
-  return true;
-}
-
-const std::vector<Command>& Commands() {
-  return Registry();
-}
-
-}  // namespace zirdan::cli
-
 int main(int argc, char** argv) {
-  using namespace zirdan::cli;
   std::setlocale(LC_ALL, "");  // the regional decimal separator comes from LC_NUMERIC
   if (argc < 2) {
     PrintToolHelp(stderr);
@@ -50,17 +31,18 @@ int main(int argc, char** argv) {
     PrintToolHelp(stdout);
     return kExitOk;
   }
-  for (const Command& c : Commands()) {
-    if (name != c.name) continue;
-    CommandArgs args(argv + 2, argv + argc);
-    for (const std::string& a : args) {
-      if (a == "--help" || a == "-h") {
-        std::fputs(c.usage, stdout);
-        return kExitOk;
-      }
-    }
-    return c.run(args);
+  const Command* command = FindCommand(name);
+  if (!command) {
+    std::fprintf(stderr, "zirdanlog-cli: unknown command '%s' (see --help)\n", name.c_str());
+    return kExitUsage;
   }
-  std::fprintf(stderr, "zirdanlog-cli: unknown command '%s' (see --help)\n", name.c_str());
-  return kExitUsage;
+  const CommandArgs args(argv + 2, argv + argc);
+  if (AsksForHelp(args)) {
+    PrintUsage(*command, stdout);
+    return kExitOk;
+  }
+  std::string error;
+  const std::optional<ParsedArguments> parsed = ParseArguments(args, command->syntax, error);
+  if (!parsed) return CommandUsageError(*command, error);
+  return command->run(*parsed);
 }

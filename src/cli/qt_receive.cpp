@@ -35,9 +35,9 @@ constexpr const char* kUsage =
     "                       is created); only dives later than its last dive are added\n"
     "  --all                with --merge-into: add every dive of the frame\n"
     "  --language-file PATH, --language N  the translation file and language number of\n"
-    "                       the category names\n\n"
-    "Exit codes: 0 success, 1 the port or a file could not be used, no frame came in time\n"
-    "or the frame was rejected (stderr says why), 2 a usage error.\n";
+    "                       the category names\n"
+    "When no complete frame comes in time or the editor would reject the frame, the tool\n"
+    "exits with 1 (stderr says why).\n";
 
 // Runs the transfer session on the event loop, doing what it asks the window to do: the
 // port, the two timers and the closing. The messages go to stderr; nothing waits for a user.
@@ -142,19 +142,16 @@ class ReceiveRun {
   bool m_frameReady = false;
 };
 
-int RunReceive(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
+int RunReceive(const ParsedArguments& args) {
   std::string error;
-  const bool all = TakeFlag(args, "--all");
-  const std::optional<std::string> port = TakeOption(args, "--port", error);
-  const std::optional<std::string> device = TakeOption(args, "--device", error);
-  const std::optional<std::string> timeout = TakeOption(args, "--timeout", error);
-  const std::optional<std::string> dumpPath = TakeOption(args, "--dump", error);
-  const std::optional<std::string> logPath = TakeOption(args, "--merge-into", error);
-  std::optional<CliLanguage> language = TakeLanguageOptions(args, error);
-  if (!error.empty() || !language)
-    return UsageError(error.empty() ? "bad language options" : error);
-  if (!args.empty()) return UsageError("unexpected '" + args.front() + "'");
+  const bool all = args.Has("--all");
+  const std::optional<std::string> port = args.Value("--port");
+  const std::optional<std::string> device = args.Value("--device");
+  const std::optional<std::string> timeout = args.Value("--timeout");
+  const std::optional<std::string> dumpPath = args.Value("--dump");
+  const std::optional<std::string> logPath = args.Value("--merge-into");
+  std::optional<CliLanguage> language = LoadLanguage(args, error);
+  if (!language) return UsageError(error);
   if (port && device) return UsageError("give --port or --device, not both");
   if (all && !logPath) return UsageError("--all needs --merge-into");
   std::optional<long> portNumber = CliSettings().Port();
@@ -186,9 +183,15 @@ int RunReceive(const CommandArgs& arguments) {
   return kExitOk;
 }
 
-const bool kRegistered = RegisterCommand(
-    {"receive", "listen on the serial line for the dive computer's memory and decode it", kUsage,
-     &RunReceive});
+const bool kRegistered =
+    RegisterCommand({"receive",
+                     "listen on the serial line for the dive computer's memory and decode it",
+                     kUsage,
+                     {{Flag("--all"), ValueOption("--port"), ValueOption("--device"),
+                       ValueOption("--timeout"), ValueOption("--dump"), ValueOption("--merge-into"),
+                       kLanguageFileOption, kLanguageNumberOption},
+                      {}},
+                     &RunReceive});
 
 }  // namespace
 }  // namespace zirdan::cli

@@ -17,24 +17,18 @@ constexpr const char* kUsage =
     "Usage: zirdanlog-cli simulate DUMPFILE --device PATH\n"
     "Plays a dive computer: sends the 2050 frame bytes of a dump file on the serial device\n"
     "at 19200 baud, 8 data bits, no parity, 1 stop bit, at the pace of the real line\n"
-    "(about 1.07 s for the frame), then closes the device.\n\n"
-    "Exit codes: 0 sent, 1 the dump or the device could not be used, 2 a usage error.\n";
+    "(about 1.07 s for the frame), then closes the device.\n";
 
 // Time on the line of one byte: a start bit, 8 data bits and a stop bit.
 constexpr std::chrono::duration<double> kByteTime(10.0 / kSerialBaudRate);
 constexpr std::size_t kChunk = 16;  // bytes handed to the port at a time
 
-int RunSimulate(const CommandArgs& arguments) {
-  CommandArgs args = arguments;
-  std::string error;
-  const std::optional<std::string> device = TakeOption(args, "--device", error);
-  if (!error.empty()) return UsageError(error);
+int RunSimulate(const ParsedArguments& args) {
+  const std::optional<std::string> device = args.Value("--device");
   if (!device) return UsageError("simulate needs --device PATH");
-  if (args.size() != 1 || args[0].starts_with("--"))
-    return UsageError(args.empty() ? "simulate needs a DUMPFILE"
-                                   : "unexpected '" + args.back() + "'");
+  const std::string& dumpPath = args.Positionals()[0];
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(args[0], dump); !read) return FileError(args[0], read.message);
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
 
   int argc = 1;
   char name[] = "zirdanlog-cli";
@@ -73,8 +67,11 @@ int RunSimulate(const CommandArgs& arguments) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"simulate", "play a dive computer: send a dump's frame on a serial device",
-                     kUsage, &RunSimulate});
+    RegisterCommand({"simulate",
+                     "play a dive computer: send a dump's frame on a serial device",
+                     kUsage,
+                     {{ValueOption("--device")}, {"DUMPFILE"}},
+                     &RunSimulate});
 
 }  // namespace
 }  // namespace zirdan::cli

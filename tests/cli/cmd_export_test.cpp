@@ -94,11 +94,5 @@ INSTANTIATE_TEST_SUITE_P(Arguments, ExportUsageTest,
                                            UsageCase{{"a.LOG", "--language", "x"}},
                                            UsageCase{{"--frobnicate", "a.LOG"}}));
 
-TEST(ExportCommand, HelpDescribesIt) {
-  const test::ToolRun run = RunTool({"export", "--help"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("export LOGFILE"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace zirdan

@@ -149,12 +149,5 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"--list", "FROM", "--dives", "2"}},
                       UsageCase{{"--list", "FROM", "--compatible-activity"}}));
 
-TEST(ImportCommand, HelpDescribesBothForms) {
-  const test::ToolRun run = RunTool({"import", "--help"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("--list FROMFILE"), std::string::npos);
-  EXPECT_NE(run.out.find("--after NUMBER"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace zirdan

@@ -66,11 +66,8 @@ TEST(MakeDumpCommand, RefusesBadUsage) {
       {"make-dump", "--dives", "3"},
       {"make-dump", "--dives", "3", out, "extra"},
       {"make-dump", "--dives"}};
-  for (const auto& args : cases) {
-    const test::ToolRun run = RunTool(args);
-    EXPECT_EQ(run.exitCode, 2) << args.size() << " " << run.err;
-    EXPECT_EQ(Lines(run.err), 1) << run.err;
-  }
+  for (const auto& args : cases)
+    EXPECT_TRUE(test::IsUsageError(RunTool(args), "make-dump")) << args.size();
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
@@ -79,12 +76,6 @@ TEST(MakeDumpCommand, ReportsAFileThatCannotBeWritten) {
   const test::ToolRun run = RunTool({"make-dump", "--dives", "3", folder.File("no/such/x.bin")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(Lines(run.err), 1) << run.err;
-}
-
-TEST(MakeDumpCommand, HasHelp) {
-  const test::ToolRun run = RunTool({"make-dump", "--help"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("Usage: zirdanlog-cli make-dump"), std::string::npos);
 }
 
 // ---- decode ----------------------------------------------------------------------------
@@ -172,7 +163,6 @@ TEST_F(DecodeCommand, RefusesBadUsage) {
   EXPECT_EQ(RunTool({"decode", Dump(), "--all"}).exitCode, 2);
   EXPECT_EQ(RunTool({"decode", Dump(), "--merge-into"}).exitCode, 2);
   EXPECT_EQ(RunTool({"decode", Dump(), Dump()}).exitCode, 2);
-  EXPECT_EQ(RunTool({"decode", "--help"}).exitCode, 0);
 }
 
 // ---- decode --merge-into -----------------------------------------------------------------

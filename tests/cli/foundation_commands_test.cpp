@@ -40,18 +40,6 @@ std::string SaveSampleLogbook(const ScratchFolder& dir, const std::string& name)
   return path;
 }
 
-TEST(ToolUsage, HelpUnknownCommandsAndMissingArguments) {
-  EXPECT_EQ(RunTool({"--help"}).exitCode, 0);
-  for (const char* command : {"json", "resave", "convert"}) {
-    const auto help = RunTool({command, "--help"});
-    EXPECT_EQ(help.exitCode, 0) << command;
-    EXPECT_NE(help.out.find("Usage: zirdanlog-cli"), std::string::npos) << command;
-    EXPECT_EQ(RunTool({command}).exitCode, 2) << command;
-  }
-  EXPECT_EQ(RunTool({"no-such-command"}).exitCode, 2);
-  EXPECT_EQ(RunTool({}).exitCode, 2);
-}
-
 TEST(ToolUsage, AFileThatCannotBeReadGivesOneLineNamingIt) {
   ScratchFolder dir;
   const std::string missing = dir.File("missing.LOG");

@@ -27,10 +27,6 @@ using test::ReadFileBytes;
 using test::RunTool;
 using test::ScratchFolder;
 
-bool ToolHasSerialLink() {
-  return RunTool({"--help"}).out.find("\n  receive ") != std::string::npos;
-}
-
 // One pseudo-terminal: the tool opens the slave device by its path; the test keeps both ends
 // open so that the line never hangs up between the tool's opens and closes.
 class PseudoTerminal {
@@ -110,7 +106,7 @@ bool WaitForText(const std::string& path, const std::string& text) {
 }
 
 TEST(SerialTransfer, ReceivedLogbookEqualsTheDecodedDump) {
-  if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
+  if (!test::ToolHasQtPart()) GTEST_SKIP() << "the tool was built without its serial link";
   PseudoTerminal computerSide;
   PseudoTerminal editorSide;
   ASSERT_TRUE(computerSide.Ok() && editorSide.Ok());
@@ -154,7 +150,7 @@ TEST(SerialTransfer, ReceivedLogbookEqualsTheDecodedDump) {
 }
 
 TEST(SerialTransfer, NothingOnTheLineTimesOutAndLeavesTheLogbookAlone) {
-  if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
+  if (!test::ToolHasQtPart()) GTEST_SKIP() << "the tool was built without its serial link";
   PseudoTerminal line;
   ASSERT_TRUE(line.Ok());
   ScratchFolder folder;
@@ -167,7 +163,7 @@ TEST(SerialTransfer, NothingOnTheLineTimesOutAndLeavesTheLogbookAlone) {
 }
 
 TEST(SerialTransfer, ADeviceThatCannotBeOpenedIsNamed) {
-  if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
+  if (!test::ToolHasQtPart()) GTEST_SKIP() << "the tool was built without its serial link";
   ScratchFolder folder;
   const std::string missing = folder.File("ttyNONE");
   const test::ToolRun run = RunTool({"receive", "--device", missing});
@@ -179,7 +175,7 @@ TEST(SerialTransfer, ADeviceThatCannotBeOpenedIsNamed) {
 }
 
 TEST(SerialTransfer, UsageErrors) {
-  if (!ToolHasSerialLink()) GTEST_SKIP() << "the tool was built without its serial link";
+  if (!test::ToolHasQtPart()) GTEST_SKIP() << "the tool was built without its serial link";
   const std::vector<std::vector<std::string>> cases = {
       {"receive", "--port", "9"},    {"receive", "--port", "1", "--device", "/dev/null"},
       {"receive", "--timeout", "0"}, {"receive", "--all"},
