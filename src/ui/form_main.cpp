@@ -163,8 +163,8 @@ void TFormMain::ConnectFields() {
       {m_ui->Button4, MainWindowModel::PickList::Lokalita},
       {m_ui->Button5, MainWindowModel::PickList::Misto},
       {m_ui->Button6, MainWindowModel::PickList::Partner}};
-  for (auto [button, list] : pickButtons)
-    connect(button, &QPushButton::clicked, this, [this, list] { PickListCommand(list); });
+  for (const auto& [button, list] : pickButtons)
+    connect(button, &QPushButton::clicked, this, [this, pick = list] { PickListCommand(pick); });
   connect(m_ui->Button1, &QPushButton::clicked, this,
           [this] { CategoryDialog(CategorySet::TypPonoru); });
   connect(m_ui->Button2, &QPushButton::clicked, this,

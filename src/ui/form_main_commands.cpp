@@ -64,7 +64,7 @@ void TFormMain::ConnectEditMenu() {
       {m_ui->Windows1250Ascii1, Encoding::Windows1250, Encoding::Ascii}};
   for (auto [item, source, target] : conversions)
     connect(item, &QAction::triggered, this,
-            [this, source, target] { ConvertCommand(source, target); });
+            [this, from = source, to = target] { ConvertCommand(from, to); });
 }
 
 bool TFormMain::AskToSaveChanges() {

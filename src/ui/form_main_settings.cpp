@@ -72,7 +72,7 @@ void TFormMain::ConnectSettingsMenu() {
       {m_ui->TiskA4oboustran1, &m_settings.Oboustranne},
       {m_ui->Tisknoutbarevn1, &m_settings.Barevne}};
   for (auto [item, value] : toggles)
-    connect(item, &QAction::toggled, this, [value](bool on) { *value = on; });
+    connect(item, &QAction::toggled, this, [setting = value](bool on) { *setting = on; });
 
   for (int n = 0; n < kPortCount; ++n)
     connect(m_portItems[n], &QAction::triggered, this, [this, n] {
@@ -85,8 +85,8 @@ void TFormMain::ConnectSettingsMenu() {
       {m_ui->TiskvLatin21, {false, false, true, false}},
       {m_ui->TiskvAscii1, {false, false, false, true}}};
   for (auto [item, choice] : encodings)
-    connect(item, &QAction::triggered, this, [this, choice] {
-      m_settings.Kodovani = choice;
+    connect(item, &QAction::triggered, this, [this, encoding = choice] {
+      m_settings.Kodovani = encoding;
       ApplySettingsToMenu();
     });
 }
