@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <filesystem>
 
 #include "core/log_file.h"

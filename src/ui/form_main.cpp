@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "ui/form_hodnota.h"
 #include "ui/form_jazyk.h"
 #include "ui/form_query.h"
+#include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
@@ -67,6 +69,11 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
       m_translations(TTranslationFile::Load(m_options.LanguageFile)),
       m_tables(TCategoryTables::BuiltIn()) {
   m_ui->setupUi(this);
+  // The list reads the logbook's list texts through a model, so a row costs nothing until
+  // it is drawn. Its rows are all one height: the view measures one of them, not 65535.
+  m_diveList = new QtDiveListModel(m_ui->ListBox1);
+  m_ui->ListBox1->setModel(m_diveList);
+  m_ui->ListBox1->setUniformItemSizes(true);
   m_model =
       std::make_unique<MainWindowModel>(m_settings, m_tables, m_messages, SystemDecimalSeparator());
   m_textFields = {m_ui->EditDatum,
@@ -127,12 +134,15 @@ void TFormMain::ConnectSignals() {
   ConnectFileMenu();
   ConnectEditMenu();
   ConnectSettingsMenu();
-  connect(m_ui->ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (m_filling || row < 0) return;
-    StoreEditedDive();
-    m_model->Select(row);
-    ShowCurrentDive();
-  });
+  // A click or a key in the list moves its current row; the dive follows it.
+  connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            const int row = current.row();
+            if (m_filling || row < 0) return;
+            StoreEditedDive();
+            m_model->Select(row);
+            ShowCurrentDive();
+          });
 }
 
 void TFormMain::ConnectFields() {
@@ -197,11 +207,7 @@ void TFormMain::RebuildDiveList() {
 
 void TFormMain::FillDiveList() {
   m_filling = true;
-  m_ui->ListBox1->clear();
-  QStringList entries;
-  entries.reserve(static_cast<qsizetype>(m_model->Logbook().Seznam.size()));
-  for (const std::string& entry : m_model->Logbook().Seznam) entries << FromWin1250(entry);
-  m_ui->ListBox1->addItems(entries);
+  m_diveList->Rebuild(m_model->Logbook().Seznam);
   m_filling = false;
 }
 
@@ -223,8 +229,8 @@ void TFormMain::ShowCurrentDive() {
 void TFormMain::FillFields() {
   const DiveDisplay& d = m_model->Display();
   m_filling = true;
-  if (m_ui->ListBox1->currentRow() != m_model->SelectedIndex())
-    m_ui->ListBox1->setCurrentRow(m_model->SelectedIndex());
+  if (m_ui->ListBox1->currentIndex().row() != m_model->SelectedIndex())
+    m_ui->ListBox1->setCurrentIndex(m_diveList->index(m_model->SelectedIndex()));
   // Each text is shown from its start (setText leaves the cursor at the end, which scrolls
   // the start of a long text away and hides its end under a "..." button).
   const auto show = [](QLineEdit* field, const std::string& text) {

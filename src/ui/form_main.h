@@ -30,6 +30,7 @@ class TFormQuery;
 class TFormHodnota;
 class TFormCislo;
 class TFormJazyk;
+class QtDiveListModel;
 
 // What the program was started with.
 struct StartOptions {
@@ -132,6 +133,8 @@ class TFormMain : public QMainWindow {
   TMessageTable m_messages;
   TCategoryTables m_tables;
   std::unique_ptr<MainWindowModel> m_model;
+  // The rows of ListBox1, owned by it.
+  QtDiveListModel* m_diveList = nullptr;
   bool m_neverSaved = false;  // a new logbook that has no file name yet
   bool m_firstShow = true;
   bool m_filling = false;

@@ -13,7 +13,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -228,19 +228,22 @@ class FormMainGuiTest : public ::testing::Test {
   std::unique_ptr<TFormMain> StartWithLogbook() { return Start(m_logPath); }
 
   static QString Status(TFormMain& window) { return Find<QLabel>(window, "Panel1")->text(); }
-  static QListWidget& List(TFormMain& window) { return *Find<QListWidget>(window, "ListBox1"); }
+  static QListView& List(TFormMain& window) { return *Find<QListView>(window, "ListBox1"); }
+  static int RowCount(TFormMain& window) { return List(window).model()->rowCount(); }
+  static int CurrentRow(TFormMain& window) { return List(window).currentIndex().row(); }
   static QStringList ListEntries(TFormMain& window) {
     QStringList entries;
-    for (int i = 0; i < List(window).count(); ++i) entries << List(window).item(i)->text();
+    const QAbstractItemModel& rows = *List(window).model();
+    for (int i = 0; i < rows.rowCount(); ++i) entries << rows.index(i, 0).data().toString();
     return entries;
   }
   static void Trigger(TFormMain& window, const char* action) {
     Find<QAction>(window, action)->trigger();
   }
   static void ClickRow(TFormMain& window, int row) {
-    QListWidget& list = List(window);
+    QListView& list = List(window);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
+                      list.visualRect(list.model()->index(row, 0)).center());
   }
   static void Focus(QWidget* widget) {
     widget->setFocus(Qt::OtherFocusReason);

@@ -40,12 +40,12 @@ TEST_F(FormMainGuiTest, ANewDiveIsInsertedAfterTheCurrentOne) {
   ClickRow(*window, 1);
   m_answers = {kResultNo, kResultYes};
   QTest::keyClick(window.get(), Qt::Key_F7);  // answered no: nothing happens
-  EXPECT_EQ(List(*window).count(), 5);
+  EXPECT_EQ(RowCount(*window), 5);
   QTest::keyClick(window.get(), Qt::Key_F7);
   ASSERT_EQ(m_shown.size(), 2u);
   EXPECT_EQ(m_shown[1].text, "Insert a dive after dive 2");
-  EXPECT_EQ(List(*window).count(), 6);
-  EXPECT_EQ(List(*window).currentRow(), 2);
+  EXPECT_EQ(RowCount(*window), 6);
+  EXPECT_EQ(CurrentRow(*window), 2);
   EXPECT_EQ(window->Model().CurrentDive()->Cislo, 3);
   EXPECT_EQ(Text(*window, "EditLokalita"), "");
   ClickRow(*window, 3);
@@ -77,7 +77,7 @@ TEST_F(FormMainGuiTest, DeletingTheLastDiveShowsTheOneBefore) {
   auto window = StartWithLogbook();
   m_answers = {kResultYes};
   QTest::keyClick(window.get(), Qt::Key_F8);
-  EXPECT_EQ(List(*window).count(), 4);
+  EXPECT_EQ(RowCount(*window), 4);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 4");
 }
 
@@ -88,7 +88,7 @@ TEST_F(FormMainGuiTest, TheOnlyDiveIsNeverDeleted) {
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Warning);
   EXPECT_EQ(m_shown[0].text, "The last dive cannot be deleted");
-  EXPECT_EQ(List(*window).count(), 1);
+  EXPECT_EQ(RowCount(*window), 1);
 }
 
 TEST_F(FormMainGuiTest, RenumberingFrom100) {
@@ -99,7 +99,7 @@ TEST_F(FormMainGuiTest, RenumberingFrom100) {
     Trigger(*window, "Peslovat1");
   }
   EXPECT_EQ(ListEntries(*window), (QStringList{"100", "101", "102", "103\u2022", "104\u2022"}));
-  EXPECT_EQ(List(*window).currentRow(), 0);
+  EXPECT_EQ(CurrentRow(*window), 0);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 1");
   EXPECT_TRUE(Status(*window).endsWith("  -  changed"));
 }
@@ -168,7 +168,7 @@ TEST_F(FormMainGuiTest, AFailedOpenKeepsTheOpenLogbook) {
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->Model().Logbook().Nacteno);
-  EXPECT_EQ(List(*window).count(), 5);
+  EXPECT_EQ(RowCount(*window), 5);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 3");
   EXPECT_EQ(Status(*window), " " + QString::fromStdString(m_logPath) + " ... 5 dives");
 }

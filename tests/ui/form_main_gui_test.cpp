@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,7 +51,7 @@ TEST_F(FormMainGuiTest, StartsWithoutALogbookWithItsControlsDisabled) {
 TEST_F(FormMainGuiTest, StartsWithTheLogbookNamedOnTheCommandLine) {
   auto window = StartWithLogbook();
   EXPECT_EQ(ListEntries(*window), (QStringList{"1", "2", "3", "4\u2022", "5\u2022"}));
-  EXPECT_EQ(List(*window).currentRow(), 4);
+  EXPECT_EQ(CurrentRow(*window), 4);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 5");
   EXPECT_EQ(Text(*window, "EditHloubka"), "25.00");
   EXPECT_EQ(Find<QLabel>(*window, "LabelPoznamka")->text(), "Ponor číslo 5, vrak v 25 m");
@@ -68,7 +69,7 @@ TEST_F(FormMainGuiTest, AStartLogbookThatCannotBeReadLeavesNoLogbookOpen) {
   test::WriteFileBytes(damaged, test::ReadFileBytes(m_logPath).substr(0, 40));
   auto window = Start(damaged);
   EXPECT_FALSE(window->Model().Logbook().Nacteno);
-  EXPECT_EQ(List(*window).count(), 0);
+  EXPECT_EQ(RowCount(*window), 0);
   EXPECT_FALSE(Find<QLineEdit>(*window, "EditDatum")->isEnabled());
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
@@ -84,7 +85,7 @@ TEST_F(FormMainGuiTest, TheListAndTheCtrlPageKeysBrowseTheDives) {
 
   Focus(&List(*window));
   QTest::keyClick(&List(*window), Qt::Key_PageDown, Qt::ControlModifier);
-  EXPECT_EQ(List(*window).currentRow(), 2);
+  EXPECT_EQ(CurrentRow(*window), 2);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 3");
 
   // The keys work whatever field has the focus.
@@ -92,18 +93,57 @@ TEST_F(FormMainGuiTest, TheListAndTheCtrlPageKeysBrowseTheDives) {
   Focus(partner);
   QTest::keyClick(partner, Qt::Key_PageUp, Qt::ControlModifier);
   QTest::keyClick(partner, Qt::Key_PageUp, Qt::ControlModifier);
-  EXPECT_EQ(List(*window).currentRow(), 0);
+  EXPECT_EQ(CurrentRow(*window), 0);
   QTest::keyClick(partner, Qt::Key_PageUp, Qt::ControlModifier);  // stays on the first
-  EXPECT_EQ(List(*window).currentRow(), 0);
+  EXPECT_EQ(CurrentRow(*window), 0);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 1");
   QTest::keyClick(partner, Qt::Key_End, Qt::ControlModifier);
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 5");
   QTest::keyClick(partner, Qt::Key_PageDown, Qt::ControlModifier);  // stays on the last
-  EXPECT_EQ(List(*window).currentRow(), 4);
+  EXPECT_EQ(CurrentRow(*window), 4);
   QTest::keyClick(partner, Qt::Key_Home, Qt::ControlModifier);
-  EXPECT_EQ(List(*window).currentRow(), 0);
+  EXPECT_EQ(CurrentRow(*window), 0);
   // Browsing changes nothing.
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);
+}
+
+TEST_F(FormMainGuiTest, TheListsOwnKeysSelectADiveAndKeepItsEdits) {
+  auto window = StartWithLogbook();
+  TypeOver(Find<QLineEdit>(*window, "EditHloubka"), "31.5");
+  QListView& list = List(*window);
+  Focus(&list);
+  QTest::keyClick(&list, Qt::Key_Up);
+  EXPECT_EQ(CurrentRow(*window), 3);
+  EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 4");
+  // The depth typed in the dive that was left went into it.
+  EXPECT_EQ(window->Model().Logbook().Posledni()->Hloubka, 3150);
+  QTest::keyClick(&list, Qt::Key_Home);
+  EXPECT_EQ(CurrentRow(*window), 0);
+  EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 1");
+  QTest::keyClick(&list, Qt::Key_Down);
+  EXPECT_EQ(window->Model().CurrentDive()->Cislo, 2);
+  EXPECT_EQ(Text(*window, "EditPartner"), "Petr");
+}
+
+TEST_F(FormMainGuiTest, ALargeLogbookOpensWithItsLastDiveInView) {
+  const std::string path = m_folder.File("large.LOG");
+  TLogbook large = test::SampleLogbook(3000, 40);
+  ASSERT_TRUE(SaveLogbook(path, large));
+  auto window = Start(path);
+  QListView& list = List(*window);
+  const auto inView = [&list] {
+    return list.viewport()->rect().contains(list.visualRect(list.currentIndex()));
+  };
+  ASSERT_EQ(RowCount(*window), 3000);
+  EXPECT_EQ(CurrentRow(*window), 2999);
+  EXPECT_EQ(list.currentIndex().data().toString(), "3000\u2022");
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 3000");
+  // The list follows the current dive wherever the keys take it.
+  QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(CurrentRow(*window), 0);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 1");
 }
 
 // --- Field editing ----------------------------------------------------------------------
