@@ -22,8 +22,7 @@ int RunConvert(const CommandArgs& input) {
   TLogbook logbook;
   if (!LoadOrReport(args[0], logbook)) return kExitFileError;
   ConvertLogbook(logbook, *source, *target);
-  if (OpResult saved = SaveLogbook(args[0], logbook); !saved)
-    return FileError(args[0], saved.message);
+  if (OpResult saved = SaveLogbook(args[0], logbook); !saved) return ReportFailure(args[0], saved);
   return kExitOk;
 }
 

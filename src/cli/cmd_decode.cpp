@@ -93,7 +93,7 @@ int RunDecode(const CommandArgs& arguments) {
   const std::string& dumpPath = args[0];
 
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return ReportFailure(dumpPath, read);
 
   TMergedDownload merged;
   if (std::optional<int> failed = MergeDownload(dump, dumpPath, logPath, all, merged))

@@ -37,9 +37,9 @@ int RunMakeDump(const CommandArgs& arguments) {
   if (OpResult built =
           BuildSampleDump(static_cast<uint32_t>(*count), static_cast<uint64_t>(*seedValue), dump);
       !built)
-    return UsageError(built.message);
+    return ReportFailure({}, built);
   if (OpResult written = WriteDumpFile(args[0], dump); !written)
-    return FileError(args[0], written.message);
+    return ReportFailure(args[0], written);
   return kExitOk;
 }
 

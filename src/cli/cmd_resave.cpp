@@ -15,7 +15,7 @@ int RunResave(const CommandArgs& input) {
   const TCategoryTables tables = TCategoryTables::BuiltIn();
   options.Tables = &tables;
   if (OpResult saved = SaveLogbook(args[1], logbook, options); !saved)
-    return FileError(args[1], saved.message);
+    return ReportFailure(args[1], saved);
   return kExitOk;
 }
 

@@ -34,7 +34,7 @@ int RunSimulate(const CommandArgs& arguments) {
     return UsageError(args.empty() ? "simulate needs a DUMPFILE"
                                    : "unexpected '" + args.back() + "'");
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(args[0], dump); !read) return FileError(args[0], read.message);
+  if (OpResult read = ReadDumpFile(args[0], dump); !read) return ReportFailure(args[0], read);
 
   int argc = 1;
   char name[] = "zirdanlog-cli";
