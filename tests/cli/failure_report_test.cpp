@@ -32,14 +32,6 @@ class FailureReportTest : public ::testing::Test {
                                    Utf8ToWin1250("Graf nelze připojit") +
                                    "\nStrChybaDat=Data error.\n");
   }
-  std::vector<std::string> Language() const {
-    return {"--language-file", m_language, "--language", "1"};
-  }
-  std::vector<std::string> With(std::vector<std::string> args,
-                                const std::vector<std::string>& more) const {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-  }
 
   test::ScratchFolder m_folder;
   std::string m_log = m_folder.File("book.LOG");
@@ -56,7 +48,8 @@ TEST_F(FailureReportTest, ALoadFailureNamesTheFileThenTheReadErrorAndWhy) {
 
 TEST_F(FailureReportTest, ARefusalShowsTheLanguagesTextAndTheKey) {
   const std::string before = ReadFileBytes(m_log);
-  const test::ToolRun run = RunTool(With({"join", m_log, "2"}, Language()));
+  const test::ToolRun run =
+      RunTool({"join", m_log, "2", "--language-file", m_language, "--language", "1"});
   EXPECT_EQ(run.exitCode, 2);  // refused as asked, not a file error
   EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Graf nelze připojit (StrPripojitChyba1)\n");
   EXPECT_EQ(ReadFileBytes(m_log), before);
@@ -64,7 +57,8 @@ TEST_F(FailureReportTest, ARefusalShowsTheLanguagesTextAndTheKey) {
 
 TEST_F(FailureReportTest, AFailedExportShowsTheKeyedTextAndTheFileThatFailed) {
   fs::create_directory(m_log + ".error.csv");
-  const test::ToolRun run = RunTool(With({"export", m_log}, Language()));
+  const test::ToolRun run =
+      RunTool({"export", m_log, "--language-file", m_language, "--language", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Data error. (StrChybaDat): cannot replace " +
@@ -80,14 +74,6 @@ TEST_F(FailureReportTest, ARejectedFrameNamesTheDumpAndTheFault) {
   const test::ToolRun run = RunTool({"decode", dump, "--merge-into", m_log});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "zirdanlog-cli: " + dump + ": image rejected: the checksum is wrong\n");
-}
-
-TEST_F(FailureReportTest, AMissingDumpNamesItAndTheSystemsReason) {
-  const std::string dump = m_folder.File("none.bin");
-  const test::ToolRun run = RunTool({"decode", dump});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err,
-            "zirdanlog-cli: " + dump + ": cannot open " + dump + ": No such file or directory\n");
 }
 
 }  // namespace
