@@ -31,10 +31,14 @@ void BM_CsvExportFullLogbook(benchmark::State& state) {
   const std::string logPath = (dir / "bench.LOG").string();
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
-    CsvExportResult result = ExportCsv(book, logPath, codec, CsvHeadingTexts{messages, labels.Label});
-    if (!result.Result) state.SkipWithError(result.Result.message.c_str());
+    const OpResult exported =
+        ExportCsv(book, logPath, codec, CsvHeadingTexts{messages, labels.Label});
+    if (!exported) {
+      state.SkipWithError(exported.Describe().c_str());
+      break;  // the folder is still removed below
+    }
     bytes = 0;
-    for (const std::string& file : result.Files) bytes += fs::file_size(file);
+    for (const std::string& file : CsvFileNamesFor(logPath)) bytes += fs::file_size(file);
   }
   state.counters["dives"] = book.PocetPonoru();
   state.counters["MB written"] = static_cast<double>(bytes) / 1e6;

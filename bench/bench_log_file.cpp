@@ -43,9 +43,9 @@ long PeakResidentKiB() {
   const long before = PeakResidentKiB();
   TLogbook logbook;
   const OpResult loaded = LoadLogbook(path, logbook);
-  std::printf("%s %ld %ld\n", loaded.ok ? "ok" : "failed", before, PeakResidentKiB());
+  std::printf("%s %ld %ld\n", loaded.Ok() ? "ok" : "failed", before, PeakResidentKiB());
   std::fflush(stdout);
-  std::_Exit(loaded.ok ? 0 : 1);
+  std::_Exit(loaded.Ok() ? 0 : 1);
 }();
 
 // The largest logbook, in memory and as a file; the files go at exit.
@@ -58,8 +58,8 @@ struct BigLogbook {
 
   BigLogbook() {
     fs::create_directories(folder);
-    if (OpResult r = EncodeLogbook(logbook, {}, bytes); !r) error = r.message;
-    if (OpResult r = SaveLogbook(path, logbook); !r) error = r.message;
+    if (OpResult r = EncodeLogbook(logbook, {}, bytes); !r) error = r.Describe();
+    if (OpResult r = SaveLogbook(path, logbook); !r) error = r.Describe();
   }
   ~BigLogbook() {
     std::error_code ec;
@@ -96,7 +96,8 @@ void BM_LogFileReadRecords(benchmark::State& state) {
     if (!reader.Open(big.path) || !reader.ReadHeader(header))
       return state.SkipWithError("cannot read");
     for (unsigned i = 0; i < header.PocetPonoru; ++i)
-      if (!reader.ReadDive(dive)) return state.SkipWithError(reader.Error().c_str());
+      if (OpResult read = reader.ReadDive(dive); !read)
+        return state.SkipWithError(read.Describe().c_str());
     benchmark::DoNotOptimize(dive);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * big.bytes.size()));

@@ -23,7 +23,7 @@ std::vector<uint64_t> RecordPositions(const uint8_t* data, std::size_t size,
   LogFileReader reader;
   reader.OpenMemory(data, size);
   LogFileHeader header;
-  Require(reader.ReadHeader(header));
+  Require(reader.ReadHeader(header).Ok());
   std::vector<uint64_t> positions;
   std::vector<pam*> dives = logbook.Dives();
   ponor dive;
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   TLogbook logbook;
   const OpResult loaded = ReadLogbook(reader, logbook);
   if (!loaded) {
-    Require(loaded.message.rfind(kReadErrorText, 0) == 0);
+    Require(loaded.Text() == kReadErrorText && !loaded.Detail().empty());
     Require(!logbook.Nacteno && logbook.PocetPonoru() == 0 && logbook.Seznam.empty());
     return 0;
   }

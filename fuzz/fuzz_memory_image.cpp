@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   TLogbook logbook = SmallLogbook();
   const TMergeResult merged = MergeNewDives(logbook, decoded, (options & 2) != 0);
-  Check(merged.Status.ok == decoded.Accepted());
+  Check(merged.Status.Ok() == decoded.Accepted());
   Check(logbook.PocetPonoru() == 3 + merged.Added);
   Check(merged.Added + merged.Dropped == decoded.Dives.size());
   Check(logbook.Zmeneno == decoded.Accepted());

@@ -31,10 +31,28 @@ int FileError(std::string_view path, std::string_view message) {
   return kExitFileError;
 }
 
+int ReportFailure(std::string_view subject, const OpResult& failure,
+                  const TMessageTable* messages) {
+  std::string line = "zirdanlog-cli: ";
+  if (!subject.empty()) line.append(subject).append(": ");
+  if (failure.MessageKey().empty()) {
+    line += failure.Text();
+  } else if (messages) {
+    line += Win1250ToUtf8(messages->Text(failure.MessageKey()));
+    line += " (" + failure.MessageKey() + ")";
+  } else {
+    line += failure.MessageKey();
+  }
+  if (!failure.Detail().empty()) line += ": " + failure.Detail();
+  line += '\n';
+  std::fputs(line.c_str(), stderr);
+  return kExitFileError;
+}
+
 bool LoadOrReport(const std::string& path, TLogbook& logbook) {
-  OpResult result = LoadLogbook(path, logbook);
-  if (!result) FileError(path, result.message);
-  return result.ok;
+  const OpResult loaded = LoadLogbook(path, logbook);
+  if (!loaded) ReportFailure(path, loaded);
+  return loaded.Ok();
 }
 
 char LocaleDecimalSeparator() {

@@ -7,6 +7,7 @@
 #include "cli/command_registry.h"
 #include "core/category_tables.h"
 #include "core/logbook.h"
+#include "core/message_table.h"
 #include "core/op_result.h"
 
 namespace zirdan::cli {
@@ -18,6 +19,12 @@ std::optional<long> ParseNumber(std::string_view text, long min, long max);
 int UsageError(std::string_view message);
 // Prints "zirdanlog-cli: PATH: MESSAGE" on stderr and returns the file-error exit code.
 int FileError(std::string_view path, std::string_view message);
+// The one report of a failed operation: "zirdanlog-cli: SUBJECT: TEXT: DETAIL" on stderr,
+// one line, and the file-error exit code. SUBJECT is what the command was working on (left
+// out when empty); a message key shows as its text in `messages`, UTF-8, followed by the
+// key in parentheses (the key alone without a table); ": DETAIL" only when there is one.
+int ReportFailure(std::string_view subject, const OpResult& failure,
+                  const TMessageTable* messages = nullptr);
 
 // Loads a logbook; on failure reports it on stderr and returns false.
 bool LoadOrReport(const std::string& path, TLogbook& logbook);

@@ -5,7 +5,6 @@
 #include "cli/cli_common.h"
 #include "cli/cli_settings.h"
 #include "core/log_file.h"
-#include "core/win1250.h"
 
 namespace zirdan::cli {
 
@@ -50,10 +49,9 @@ std::optional<int> OpenDiveEdit(const ParsedArguments& args, DiveEdit& edit) {
 }
 
 int FinishDiveEdit(DiveEdit& edit, const JoinSplitResult& result, const std::string& done) {
-  if (!result.MessageKey.empty()) {
-    const std::string text = Win1250ToUtf8(edit.Language.Messages.Text(result.MessageKey));
-    std::fprintf(stderr, "zirdanlog-cli: %s: %s (%s); nothing changed\n", edit.Path.c_str(),
-                 text.c_str(), result.MessageKey.c_str());
+  if (!result.Status) {
+    // The editor refuses the command as asked: a usage error, not a file error.
+    ReportFailure(edit.Path, result.Status, &edit.Language.Messages);
     return kExitUsage;
   }
   if (!result.Changed) {
@@ -64,7 +62,7 @@ int FinishDiveEdit(DiveEdit& edit, const JoinSplitResult& result, const std::str
   options.KompatibilniAktivity = edit.Settings.KompatibilniAktivity;
   options.Tables = &edit.Language.Tables;
   if (OpResult saved = SaveLogbook(edit.Path, edit.Logbook, options); !saved)
-    return FileError(edit.Path, saved.message);
+    return ReportFailure(edit.Path, saved);
   std::printf("%s\n", done.c_str());
   return kExitOk;
 }

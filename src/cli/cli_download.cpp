@@ -22,14 +22,17 @@ std::optional<int> MergeDownload(const TDumpFile& dump, const std::string& sourc
   }
   // Without a logbook to merge into, every dive of the image is new.
   merged.Download = DecodeAndMerge(dump, logbook, logPath && !all);
-  if (!merged.Download.Ok())
-    return FileError(source, "image rejected: " + merged.Download.Merge.Status.message);
+  if (const OpResult& status = merged.Download.Status; !status) {
+    // A rejected image is the frame's fault; a full logbook is the logbook's.
+    const bool rejected = !merged.Download.Image.Accepted();
+    return ReportFailure(rejected || !logPath ? source : *logPath, status);
+  }
   if (logPath) {
     if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)
-      return FileError(*logPath, saved.message);
+      return ReportFailure(*logPath, saved);
   }
   const std::vector<pam*> listed = logbook.Dives();
-  for (std::size_t i = listed.size() - merged.Download.Merge.Added; i < listed.size(); ++i)
+  for (std::size_t i = listed.size() - merged.Download.Added; i < listed.size(); ++i)
     merged.Added.push_back(listed[i]);
   return std::nullopt;
 }

@@ -29,7 +29,7 @@ int PrintOrSaveReport(const std::vector<std::string>& lines,
     return kExitOk;
   }
   if (OpResult saved = SaveReportText(*outputPath, lines); !saved)
-    return FileError(*outputPath, saved.message);
+    return ReportFailure(*outputPath, saved);
   return kExitOk;
 }
 

@@ -19,7 +19,7 @@ int RunConvert(const ParsedArguments& args) {
   TLogbook logbook;
   if (!LoadOrReport(path, logbook)) return kExitFileError;
   ConvertLogbook(logbook, *source, *target);
-  if (OpResult saved = SaveLogbook(path, logbook); !saved) return FileError(path, saved.message);
+  if (OpResult saved = SaveLogbook(path, logbook); !saved) return ReportFailure(path, saved);
   return kExitOk;
 }
 

@@ -87,7 +87,7 @@ int RunDecode(const ParsedArguments& args) {
   const std::string& dumpPath = args.Positionals()[0];
 
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return ReportFailure(dumpPath, read);
 
   TMergedDownload merged;
   if (std::optional<int> failed = MergeDownload(dump, dumpPath, logPath, all, merged))

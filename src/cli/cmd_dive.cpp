@@ -36,7 +36,7 @@ int RunDive(const ParsedArguments& args) {
       BuildDiveText(*dive, codec, language->Messages, language->Labels);
   if (output) {
     if (OpResult written = WriteDiveTextFile(*output, lines, encoding); !written)
-      return FileError(*output, written.message);
+      return ReportFailure(*output, written);
     return kExitOk;
   }
   std::vector<std::string> texts;

@@ -41,10 +41,10 @@ int RunExport(const ParsedArguments& args) {
 
   const FieldLabelCaptions& labels = language->Labels;
   const CodecContext codec{language->Tables, profileFormat, LocaleDecimalSeparator()};
-  const CsvExportResult result =
+  const OpResult exported =
       ExportCsv(logbook, path, codec, CsvHeadingTexts{language->Messages, labels.Label});
-  if (!result.Result) return FileError(result.FailedFile, result.Result.message);
-  for (const std::string& file : result.Files) std::printf("%s\n", file.c_str());
+  if (!exported) return ReportFailure(path, exported, &language->Messages);
+  for (const std::string& file : CsvFileNamesFor(path)) std::printf("%s\n", file.c_str());
   return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
 }
 

@@ -55,7 +55,7 @@ bool ListOrReport(const std::string& path, const CliLanguage& language,
                   std::vector<ImportEntry>& entries) {
   OpResult listed = ListDives(path, language.Tables.DnyTydne, entries);
   if (!listed) {
-    FileError(path, listed.message);
+    ReportFailure(path, listed);
     return false;
   }
   SortImportEntries(entries);
@@ -91,13 +91,13 @@ int RunInsert(const std::string& logPath, const std::string& fromPath, long afte
 
   std::vector<ponor> dives;
   if (OpResult read = ReadDives(fromPath, picked, dives); !read)
-    return FileError(fromPath, read.message);
+    return ReportFailure(fromPath, read);
   pam* first = nullptr;
   if (OpResult inserted = InsertDives(logbook, current, dives, &first); !inserted)
-    return FileError(logPath, inserted.message);
+    return ReportFailure(logPath, inserted);
   const SaveOptions options{compatibleActivity, &language.Tables};
   if (OpResult saved = SaveLogbook(logPath, logbook, options); !saved)
-    return FileError(logPath, saved.message);
+    return ReportFailure(logPath, saved);
 
   pam* dive = first;
   for (std::size_t i = 0; i < dives.size(); ++i, dive = dive->Dalsi)

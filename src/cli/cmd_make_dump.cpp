@@ -31,9 +31,8 @@ int RunMakeDump(const ParsedArguments& args) {
   if (OpResult built =
           BuildSampleDump(static_cast<uint32_t>(*count), static_cast<uint64_t>(*seedValue), dump);
       !built)
-    return UsageError(built.message);
-  if (OpResult written = WriteDumpFile(path, dump); !written)
-    return FileError(path, written.message);
+    return UsageError(built.Describe());
+  if (OpResult written = WriteDumpFile(path, dump); !written) return ReportFailure(path, written);
   return kExitOk;
 }
 

@@ -14,8 +14,7 @@ int RunResave(const ParsedArguments& args) {
   if (!LoadOrReport(in, logbook)) return kExitFileError;
   const TCategoryTables tables = TCategoryTables::BuiltIn();
   options.Tables = &tables;
-  if (OpResult saved = SaveLogbook(out, logbook, options); !saved)
-    return FileError(out, saved.message);
+  if (OpResult saved = SaveLogbook(out, logbook, options); !saved) return ReportFailure(out, saved);
   return kExitOk;
 }
 

@@ -57,7 +57,7 @@ class ReceiveRun {
       Do(m_session.Receive(bytes).Actions);
     });
     QObject::connect(&m_link, &QtSerialLink::Failed, &m_link, [this](const QString& text) {
-      m_error = text.toStdString();
+      m_failure = OpResult::Failure(text.toStdString());
       Do({{TransferStep::CloseWindow, {}}});
     });
   }
@@ -66,7 +66,7 @@ class ReceiveRun {
   bool Run() {
     QTimer::singleShot(0, &m_timeout, [this] { Do(m_session.Start()); });
     QCoreApplication::exec();
-    if (!m_frameReady) std::fprintf(stderr, "zirdanlog-cli: %s\n", m_error.c_str());
+    if (!m_frameReady) ReportFailure({}, m_failure);
     return m_frameReady;
   }
 
@@ -90,7 +90,7 @@ class ReceiveRun {
           Do(m_session.Listen());
           break;
         case TransferStep::ShowError:
-          m_error = action.Text;
+          m_failure = action.Failure;
           close = true;  // the window would wait for Konec; there is no one to press it
           break;
         case TransferStep::StartTimeout:
@@ -106,8 +106,8 @@ class ReceiveRun {
           m_close.stop();
           break;
         case TransferStep::ShowTimedOut:
-          m_error =
-              m_device + ": no complete frame within " + std::to_string(m_timeoutSeconds) + " s";
+          m_failure = OpResult::Failure(m_device + ": no complete frame within " +
+                                        std::to_string(m_timeoutSeconds) + " s");
           break;
         case TransferStep::CloseWindow:
           close = true;
@@ -116,7 +116,7 @@ class ReceiveRun {
           m_link.Close();
           break;
         case TransferStep::ShowInvalid:
-          if (m_error.empty()) m_error = m_device + ": no complete frame received";
+          if (m_failure) m_failure = OpResult::Failure(m_device + ": no complete frame received");
           QCoreApplication::quit();
           break;
         case TransferStep::Decode:
@@ -138,7 +138,7 @@ class ReceiveRun {
   QtSerialLink m_link;
   QTimer m_timeout;
   QTimer m_close;
-  std::string m_error;
+  OpResult m_failure;  // why no frame came; reported when the transfer ends without one
   bool m_frameReady = false;
 };
 
@@ -173,7 +173,7 @@ int RunReceive(const ParsedArguments& args) {
   const TDumpFile dump = run.Dump();
   if (dumpPath) {
     if (OpResult written = WriteDumpFile(*dumpPath, dump); !written)
-      return FileError(*dumpPath, written.message);
+      return ReportFailure(*dumpPath, written);
   }
   TMergedDownload merged;
   if (std::optional<int> failed = MergeDownload(dump, "the received frame", logPath, all, merged))

@@ -28,7 +28,7 @@ int RunSimulate(const ParsedArguments& args) {
   if (!device) return UsageError("simulate needs --device PATH");
   const std::string& dumpPath = args.Positionals()[0];
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return FileError(dumpPath, read.message);
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return ReportFailure(dumpPath, read);
 
   int argc = 1;
   char name[] = "zirdanlog-cli";

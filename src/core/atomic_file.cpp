@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace zirdan {
 namespace fs = std::filesystem;
@@ -35,9 +36,8 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 OpResult AtomicFileWriter::Open(const std::string& target) {
   Discard();
-  m_failed = false;
   m_finished = false;
-  m_error.clear();
+  m_failure = OpResult::Success();
   // Replacing a symbolic link by a file would cut the link; replace what it points to.
   std::error_code ec;
   m_target = target;
@@ -49,7 +49,7 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
   const bool replacing = ::stat(m_target.c_str(), &existing) == 0;
   // A file the user may not write stays protected; renaming over it would get round that.
   if (replacing && ::access(m_target.c_str(), W_OK) != 0)
-    return OpResult::Failure("cannot write " + m_target + ": " + SystemError());
+    return OpResult::Failure("cannot write " + m_target, SystemError());
 
   const fs::path path(m_target);
   // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "." + name (-Wrestrict).
@@ -59,13 +59,12 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
   std::string pattern = (path.parent_path() / name).string();
   errno = 0;
   const int fd = ::mkstemp(pattern.data());
-  if (fd < 0)
-    return OpResult::Failure("cannot create a file beside " + m_target + ": " + SystemError());
+  if (fd < 0) return OpResult::Failure("cannot create a file beside " + m_target, SystemError());
   m_file = ::fdopen(fd, "wb");
   if (!m_file) {
     ::close(fd);
     ::unlink(pattern.c_str());
-    return OpResult::Failure("cannot create a file beside " + m_target + ": " + SystemError());
+    return OpResult::Failure("cannot create a file beside " + m_target, SystemError());
   }
   m_tempPath = pattern;
   // A replaced file keeps who may read it (a private logbook stays private).
@@ -74,33 +73,21 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
 }
 
 void AtomicFileWriter::Write(const void* data, std::size_t size) {
-  if (!m_file || m_failed || size == 0) return;
+  if (!m_file || !m_failure || size == 0) return;
   errno = 0;
-  if (std::fwrite(data, 1, size, m_file) != size) {
-    m_failed = true;
-    m_error = "writing " + m_target + " failed: " + SystemError();
-  }
+  if (std::fwrite(data, 1, size, m_file) != size) Fail("writing " + m_target + " failed");
 }
 
 OpResult AtomicFileWriter::Finish() {
   if (!m_file) return OpResult::Failure("no file is open for writing");
   errno = 0;
-  if (!m_failed && std::fflush(m_file) != 0) {
-    m_failed = true;
-    m_error = "writing " + m_target + " failed: " + SystemError();
-  }
-  if (!m_failed && ::fsync(::fileno(m_file)) != 0) {
-    m_failed = true;
-    m_error = "flushing " + m_target + " to disk failed: " + SystemError();
-  }
-  if (std::fclose(m_file) != 0 && !m_failed) {
-    m_failed = true;
-    m_error = "writing " + m_target + " failed: " + SystemError();
-  }
+  if (m_failure && std::fflush(m_file) != 0) Fail("writing " + m_target + " failed");
+  if (m_failure && ::fsync(::fileno(m_file)) != 0) Fail("flushing " + m_target + " to disk failed");
+  if (std::fclose(m_file) != 0 && m_failure) Fail("writing " + m_target + " failed");
   m_file = nullptr;
-  if (m_failed) {
+  if (!m_failure) {
     Discard();
-    return OpResult::Failure(m_error);
+    return m_failure;
   }
   m_finished = true;
   return OpResult::Success();
@@ -121,18 +108,22 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
     if (ec) fs::copy_file(m_target, backup, fs::copy_options::overwrite_existing, ec);
     if (ec) {
       Discard();
-      return OpResult::Failure("cannot keep the previous file as " + backup + ": " + ec.message());
+      return OpResult::Failure("cannot keep the previous file as " + backup, ec.message());
     }
   }
   if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
-    const std::string error = "cannot replace " + m_target + ": " + SystemError();
+    OpResult failure = OpResult::Failure("cannot replace " + m_target, SystemError());
     Discard();
-    return OpResult::Failure(error);
+    return failure;
   }
   m_tempPath.clear();
   m_finished = false;
   SyncFolder(fs::path(m_target).parent_path());
   return OpResult::Success();
+}
+
+void AtomicFileWriter::Fail(std::string what) {
+  m_failure = OpResult::Failure(std::move(what), SystemError());
 }
 
 void AtomicFileWriter::Discard() {

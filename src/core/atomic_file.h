@@ -34,14 +34,15 @@ class AtomicFileWriter {
   OpResult Commit(bool keepBackup = false);
 
  private:
+  // Remembers the first failure: `what` could not be done, for the system's reason in errno.
+  void Fail(std::string what);
   void Discard();
 
   std::string m_target;
   std::string m_tempPath;
   std::FILE* m_file = nullptr;
-  bool m_failed = false;
   bool m_finished = false;  // the temporary is complete and closed, waiting for the rename
-  std::string m_error;
+  OpResult m_failure;       // the first write that failed; success while none has
 };
 
 // Writes the whole content atomically.

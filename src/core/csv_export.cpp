@@ -224,20 +224,18 @@ CsvFileNames CsvFileNamesFor(const std::string& logbookPath) {
   return names;
 }
 
-CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
-                          const CodecContext& codec, const CsvHeadingTexts& headings) {
-  CsvExportResult result;
-  result.Files = CsvFileNamesFor(logbookPath);
-  auto fail = [&result](std::size_t file, OpResult failure) {
-    result.Result = std::move(failure);
-    result.FailedFile = result.Files[file];
-    return result;
+OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
+                   const CodecContext& codec, const CsvHeadingTexts& headings) {
+  const CsvFileNames names = CsvFileNamesFor(logbookPath);
+  // The writer's own failure names the file and the system's reason.
+  auto fail = [](const OpResult& failure) {
+    return OpResult::FailureKey(kCsvExportErrorKey, failure.Describe());
   };
 
   // A writer that is not committed removes its temporary file when it goes out of scope.
   CsvOutputs files;
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult opened = files[i].File.Open(result.Files[i]); !opened) return fail(i, opened);
+    if (OpResult opened = files[i].File.Open(names[i]); !opened) return fail(opened);
   }
 
   CsvWriter writer(codec, headings);
@@ -247,12 +245,12 @@ CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPat
   // All six are complete on disk before any of them replaces an earlier export.
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
     files[i].Flush();
-    if (OpResult finished = files[i].File.Finish(); !finished) return fail(i, finished);
+    if (OpResult finished = files[i].File.Finish(); !finished) return fail(finished);
   }
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
-    if (OpResult committed = files[i].File.Commit(); !committed) return fail(i, committed);
+    if (OpResult committed = files[i].File.Commit(); !committed) return fail(committed);
   }
-  return result;
+  return OpResult::Success();
 }
 
 }  // namespace zirdan

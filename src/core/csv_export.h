@@ -29,11 +29,8 @@ struct CsvHeadingTexts {
   const std::array<std::string, 21>& Labels;
 };
 
-struct CsvExportResult {
-  OpResult Result;         // on failure: what went wrong with FailedFile
-  std::string FailedFile;  // the export file that could not be written
-  CsvFileNames Files;      // the six file names, in the order of kCsvSuffixes
-};
+// The message of a failed export; the failure's detail names the file and the reason.
+inline constexpr const char* kCsvExportErrorKey = "StrChybaDat";
 
 // Writes the whole logbook as six tab-separated tables beside `logbookPath`, one line per
 // dive, per profile sample, per set dive type, activity and error, and per buddy. Dives are
@@ -43,8 +40,8 @@ struct CsvExportResult {
 // temporary name and the six replace any earlier ones only when all six are on disk, so a
 // failure while writing leaves the earlier files (or none) and never a half-written one;
 // only a rename that fails part-way through the six can leave some of them replaced. The
-// logbook is not changed.
-CsvExportResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
-                          const CodecContext& codec, const CsvHeadingTexts& headings);
+// logbook is not changed. The files written are the ones CsvFileNamesFor names.
+OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
+                   const CodecContext& codec, const CsvHeadingTexts& headings);
 
 }  // namespace zirdan

@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kNumberWidth = 6;
 
 OpResult ReadError(std::string detail) {
-  return OpResult::Failure(std::string(kReadErrorText) + " (" + std::move(detail) + ")");
+  return OpResult::Failure(kReadErrorText, std::move(detail));
 }
 
 }  // namespace
@@ -40,15 +40,15 @@ OpResult ListDives(const std::string& path, const std::array<std::string, 7>& we
   LogFileReader reader;
   if (OpResult opened = reader.Open(path); !opened) return opened;
   LogFileHeader header;
-  if (!reader.ReadHeader(header)) return ReadError("the file header is incomplete");
+  if (OpResult read = reader.ReadHeader(header); !read) return read;
   std::vector<ImportEntry> listed;
   listed.reserve(header.PocetPonoru);
   ponor dive;
   for (uint32_t i = 0; i < header.PocetPonoru; ++i) {
     const uint64_t position = reader.Position();
-    if (!reader.ReadDive(dive))
-      return ReadError("dive record " + std::to_string(i + 1) + " of " +
-                       std::to_string(header.PocetPonoru) + " is damaged or missing");
+    if (OpResult read = reader.ReadDive(dive); !read)
+      return read.WithContext("dive record " + std::to_string(i + 1) + " of " +
+                              std::to_string(header.PocetPonoru));
     listed.push_back({ImportEntryText(dive, weekdays), position, dive.Cislo});
   }
   entries = std::move(listed);
@@ -66,12 +66,13 @@ OpResult ReadDives(const std::string& path, const std::vector<ImportEntry>& pick
   LogFileReader reader;
   if (OpResult opened = reader.Open(path); !opened) return opened;
   LogFileHeader header;
-  if (!reader.ReadHeader(header)) return ReadError("the file header is incomplete");
+  if (OpResult headerRead = reader.ReadHeader(header); !headerRead) return headerRead;
   std::vector<ponor> read(picked.size());
   for (std::size_t i = 0; i < picked.size(); ++i) {
     const ImportEntry& entry = picked[i];
-    if (!reader.Seek(entry.Position) || !reader.ReadDive(read[i]))
-      return ReadError("dive " + std::to_string(entry.Cislo) + " is damaged or missing");
+    OpResult found = reader.Seek(entry.Position);
+    if (found) found = reader.ReadDive(read[i]);
+    if (!found) return found.WithContext("dive " + std::to_string(entry.Cislo));
     if (read[i].Cislo != entry.Cislo)
       return ReadError("dive " + std::to_string(entry.Cislo) + " is no longer where it was listed");
   }
@@ -87,7 +88,10 @@ OpResult InsertDives(TLogbook& logbook, pam* current, const std::vector<ponor>& 
   // Renumbering gives PrvniCislo .. PrvniCislo + count - 1; a number past 65535 would wrap
   // and repeat an existing number.
   if (count > kMaxDives || logbook.PrvniCislo + count - 1 > kMaxDiveNumber)
-    return OpResult::Failure(kImportTooManyText);
+    return OpResult::Failure(kImportTooManyText,
+                             "the logbook holds " + std::to_string(logbook.PocetPonoru()) +
+                                 " dives numbered from " + std::to_string(logbook.PrvniCislo) +
+                                 "; " + std::to_string(dives.size()) + " more would pass 65535");
 
   pam* after = current;
   pam* first = nullptr;

@@ -13,8 +13,8 @@ namespace {
 // Bytes fetched from a file per read; large enough that the system calls do not show.
 constexpr std::size_t kReadChunk = 128 * 1024;
 
-std::string ReadError(const std::string& detail) {
-  return std::string(kReadErrorText) + ": " + detail;
+OpResult ReadError(std::string detail) {
+  return OpResult::Failure(kReadErrorText, std::move(detail));
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ struct LogFileReader::Impl {
   std::size_t windowPos = 0;
   uint64_t windowOffset = 0;  // source offset of window[0]
   uint64_t sourceSize = 0;
-  std::string error;
+  std::string error;  // why the last read failed, for the detail of the reader's failure
 
   void Close() {
     if (file) std::fclose(file);
@@ -130,8 +130,7 @@ OpResult LogFileReader::Open(const std::string& path) {
   errno = 0;
   d.file = std::fopen(path.c_str(), "rb");
   if (!d.file)
-    return OpResult::Failure(
-        ReadError("cannot open " + path + ": " + std::strerror(errno ? errno : ENOENT)));
+    return ReadError("cannot open " + path + ": " + std::strerror(errno ? errno : ENOENT));
   // Reading goes through our own chunk; a second buffer inside the stream would only copy.
   std::setvbuf(d.file, nullptr, _IONBF, 0);
   long size = -1;
@@ -139,7 +138,7 @@ OpResult LogFileReader::Open(const std::string& path) {
   if (size < 0 || std::fseek(d.file, 0, SEEK_SET) != 0) {
     const int code = errno ? errno : EIO;
     d.Close();
-    return OpResult::Failure(ReadError("cannot read " + path + ": " + std::strerror(code)));
+    return ReadError("cannot read " + path + ": " + std::strerror(code));
   }
   d.sourceSize = static_cast<uint64_t>(size);
   d.chunk.resize(kReadChunk);
@@ -156,16 +155,15 @@ void LogFileReader::OpenMemory(const uint8_t* data, std::size_t size) {
   d.sourceSize = d.windowSize;
 }
 
-bool LogFileReader::ReadHeader(LogFileHeader& header) {
+OpResult LogFileReader::ReadHeader(LogFileHeader& header) {
   Impl& d = *m_impl;
   if (d.U16(header.Verze) && d.U32(header.CisloPristroje) && d.U16(header.PocetPonoru) &&
       d.U32(header.RezervaHlavicky))
-    return true;
-  d.error += ", inside the 12-byte header";
-  return false;
+    return OpResult::Success();
+  return ReadError(d.error + ", inside the 12-byte header");
 }
 
-bool LogFileReader::ReadDive(ponor& dive) {
+OpResult LogFileReader::ReadDive(ponor& dive) {
   Impl& d = *m_impl;
   const uint64_t start = d.Position();
   const bool ok = d.U16(dive.Znacka) && d.I32(dive.Datum) && d.U16(dive.Cas) &&
@@ -179,72 +177,58 @@ bool LogFileReader::ReadDive(ponor& dive) {
                   std::all_of(dive.Rezerva.begin(), dive.Rezerva.end(),
                               [&](uint16_t& w) { return d.U16(w); }) &&
                   d.U16(dive.GrafPocet);
-  if (!ok) {
-    d.error += ", inside the dive record that starts at byte " + std::to_string(start);
-    return false;
-  }
+  if (!ok)
+    return ReadError(d.error + ", inside the dive record that starts at byte " +
+                     std::to_string(start));
   // The count comes from the file: it must not lead past the end of Graf.
-  if (dive.GrafPocet > kGrafSize) {
-    d.error = "the dive record at byte " + std::to_string(start) + " gives GrafPocet " +
-              std::to_string(dive.GrafPocet) + ", more than " + std::to_string(kGrafSize);
-    return false;
-  }
-  if (!d.Read(dive.Graf.data(), dive.GrafPocet)) {
-    d.error +=
-        ", inside the profile of the dive record that starts at byte " + std::to_string(start);
-    return false;
-  }
+  if (dive.GrafPocet > kGrafSize)
+    return ReadError("the dive record at byte " + std::to_string(start) + " gives GrafPocet " +
+                     std::to_string(dive.GrafPocet) + ", more than " + std::to_string(kGrafSize));
+  if (!d.Read(dive.Graf.data(), dive.GrafPocet))
+    return ReadError(d.error + ", inside the profile of the dive record that starts at byte " +
+                     std::to_string(start));
   std::fill(dive.Graf.begin() + dive.GrafPocet, dive.Graf.end(), uint8_t{0});
   dive.Znacka = kRecordTag;
-  return true;
+  return OpResult::Success();
 }
 
 uint64_t LogFileReader::Position() const {
   return m_impl->Position();
 }
 
-bool LogFileReader::Seek(uint64_t offset) {
+OpResult LogFileReader::Seek(uint64_t offset) {
   Impl& d = *m_impl;
-  if (offset > d.sourceSize) {
-    d.error = "byte " + std::to_string(offset) + " lies past the end of the file (" +
-              std::to_string(d.sourceSize) + " bytes)";
-    return false;
-  }
+  if (offset > d.sourceSize)
+    return ReadError("byte " + std::to_string(offset) + " lies past the end of the file (" +
+                     std::to_string(d.sourceSize) + " bytes)");
   if (offset >= d.windowOffset && offset <= d.windowOffset + d.windowSize) {
     d.windowPos = static_cast<std::size_t>(offset - d.windowOffset);
-    return true;
+    return OpResult::Success();
   }
   // Only a file source has bytes outside its window.
   errno = 0;
-  if (std::fseek(d.file, static_cast<long>(offset), SEEK_SET) != 0) {
-    d.error =
-        "cannot move to byte " + std::to_string(offset) + ": " + std::strerror(errno ? errno : EIO);
-    return false;
-  }
+  if (std::fseek(d.file, static_cast<long>(offset), SEEK_SET) != 0)
+    return ReadError("cannot move to byte " + std::to_string(offset) + ": " +
+                     std::strerror(errno ? errno : EIO));
   d.windowOffset = offset;
   d.windowSize = d.windowPos = 0;
-  return true;
-}
-
-const std::string& LogFileReader::Error() const {
-  return m_impl->error;
+  return OpResult::Success();
 }
 
 OpResult ReadLogbook(LogFileReader& reader, TLogbook& logbook) {
   LogFileHeader header;
-  if (!reader.ReadHeader(header)) return OpResult::Failure(ReadError(reader.Error()));
+  if (OpResult read = reader.ReadHeader(header); !read) return read;
   // This program never writes an empty logbook, and the editor needs a dive to show.
   if (header.PocetPonoru == 0)
-    return OpResult::Failure(ReadError("the header gives 0 dives; a logbook holds at least one"));
+    return ReadError("the header gives 0 dives; a logbook holds at least one");
 
   // Everything is read into a logbook of its own, so a failure leaves `logbook` alone.
   TLogbook loaded;
   ponor scratch;
   for (uint32_t i = 0; i < header.PocetPonoru; ++i) {
-    if (!reader.ReadDive(scratch))
-      return OpResult::Failure(ReadError("dive " + std::to_string(i + 1) + " of " +
-                                         std::to_string(header.PocetPonoru) + ": " +
-                                         reader.Error()));
+    if (OpResult read = reader.ReadDive(scratch); !read)
+      return read.WithContext("dive " + std::to_string(i + 1) + " of " +
+                              std::to_string(header.PocetPonoru));
     loaded.Append(scratch);  // never full: PocetPonoru is at most 65535
   }
   loaded.Verze = kLogbookVersion;

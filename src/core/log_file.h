@@ -19,9 +19,9 @@ struct LogFileHeader {
   uint32_t RezervaHlavicky = 0;      // reserved, carried unchanged
 };
 
-// The user's text for any failed load.
+// The text of every failed load (and every failure of the reader); the detail says why.
 inline constexpr const char* kReadErrorText = "Chyba při čtení dat";
-// The user's text for any failed save.
+// The text of every failed save and encoding; the detail says why.
 inline constexpr const char* kWriteErrorText = "Chyba při zápisu dat";
 
 // Sequential reader of a LOG file: the header, then dive records one after the other.
@@ -36,22 +36,20 @@ class LogFileReader {
   LogFileReader(const LogFileReader&) = delete;
   LogFileReader& operator=(const LogFileReader&) = delete;
 
-  // Opens the file for reading only. The failure message names the file and the reason.
+  // Opens the file for reading only. The failure's detail names the file and the reason.
   OpResult Open(const std::string& path);
   // Reads from `size` bytes at `data`, which the caller keeps alive while reading.
   void OpenMemory(const uint8_t* data, std::size_t size);
 
-  bool ReadHeader(LogFileHeader& header);
+  // Every failure of the reader is kReadErrorText; its detail says where and why, e.g.
+  // "the file ends at byte 1234, inside the dive record that starts at byte 1200".
+  OpResult ReadHeader(LogFileHeader& header);
   // Reads the next dive record; Znacka is set to 160 and the bytes of Graf past GrafPocet
   // are cleared. After a failure `dive` holds a partly read record.
-  bool ReadDive(ponor& dive);
+  OpResult ReadDive(ponor& dive);
   // Byte offset of the next read, and a jump to such an offset (at most the data's size).
   uint64_t Position() const;
-  bool Seek(uint64_t offset);
-
-  // Why the last read or seek failed, e.g. "the file ends at byte 1234, inside a dive
-  // record".
-  const std::string& Error() const;
+  OpResult Seek(uint64_t offset);
 
  private:
   struct Impl;
@@ -65,7 +63,7 @@ class LogFileReader {
 OpResult ReadLogbook(LogFileReader& reader, TLogbook& logbook);
 
 // Reads the whole file into `logbook` as ReadLogbook does. The file is opened for reading
-// only; a missing file fails with a message that names it.
+// only; a missing file fails with a detail that names it.
 OpResult LoadLogbook(const std::string& path, TLogbook& logbook);
 
 struct SaveOptions {

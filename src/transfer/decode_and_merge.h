@@ -10,10 +10,10 @@ namespace zirdan {
 // What one download did: the decoded image (model, mirrored bytes for the information
 // rows, the fault when rejected) and the merge.
 struct TDownloadResult {
+  OpResult Status;  // the merge's: a rejected image fails with its fault as the detail
   TDecodedImage Image;
-  TMergeResult Merge;  // Status fails with the fault's text when the image was rejected
-
-  bool Ok() const { return Merge.Status.ok; }
+  uint16_t Added = 0;    // dives appended at the end of the logbook
+  uint16_t Dropped = 0;  // new dives skipped as not later than the logbook's last dive
 };
 
 // Decodes a received frame with its DownloadTime and merges its dives into the logbook

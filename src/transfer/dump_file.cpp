@@ -16,8 +16,10 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string SystemError(const char* what) {
-  return std::string(what) + ": " + std::strerror(errno);
+// `what` could not be done to the file at `path`, for the system's reason in errno.
+OpResult SystemFailure(const char* what, const std::string& path) {
+  const int code = errno;
+  return OpResult::Failure(std::string(what) + " " + path, std::strerror(code));
 }
 
 }  // namespace
@@ -52,8 +54,9 @@ TDownloadTime ParseDownloadTime(std::string_view text) {
 
 OpResult ParseDump(std::span<const uint8_t> bytes, TDumpFile& dump) {
   if (bytes.size() < kDumpFileSize)
-    return OpResult::Failure("the dump has " + std::to_string(bytes.size()) +
-                             " bytes, a dump has " + std::to_string(kDumpFileSize));
+    return OpResult::Failure("the dump is too short", "it has " + std::to_string(bytes.size()) +
+                                                          " bytes, a dump has " +
+                                                          std::to_string(kDumpFileSize));
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), kDownloadTimeDigits);
   dump.DownloadTime = ParseDownloadTime(text);
   std::copy_n(bytes.begin() + kDownloadTimeDigits, kFrameSize, dump.Image.begin());
@@ -68,24 +71,24 @@ std::string DumpBytes(const TDumpFile& dump) {
 
 OpResult ReadDumpFile(const std::string& path, TDumpFile& dump) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) return OpResult::Failure(SystemError("cannot open"));
+  if (!file) return SystemFailure("cannot open", path);
   std::array<uint8_t, kDumpFileSize> bytes{};
   const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-  if (read < bytes.size() && std::ferror(file.get()))
-    return OpResult::Failure(SystemError("cannot read"));
+  if (read < bytes.size() && std::ferror(file.get())) return SystemFailure("cannot read", path);
   TDumpFile parsed;
-  OpResult result = ParseDump(std::span(bytes.data(), read), parsed);
-  if (result) dump = parsed;
-  return result;
+  if (OpResult parsing = ParseDump(std::span(bytes.data(), read), parsed); !parsing)
+    return OpResult::Failure("cannot read " + path, parsing.Describe());
+  dump = parsed;
+  return OpResult::Success();
 }
 
 OpResult WriteDumpFile(const std::string& path, const TDumpFile& dump) {
   FilePtr file(std::fopen(path.c_str(), "wb"));
-  if (!file) return OpResult::Failure(SystemError("cannot create"));
+  if (!file) return SystemFailure("cannot create", path);
   const std::string bytes = DumpBytes(dump);
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-    return OpResult::Failure(SystemError("cannot write"));
-  if (std::fclose(file.release()) != 0) return OpResult::Failure(SystemError("cannot write"));
+    return SystemFailure("cannot write", path);
+  if (std::fclose(file.release()) != 0) return SystemFailure("cannot write", path);
   return OpResult::Success();
 }
 

@@ -43,9 +43,9 @@ OpResult ParseDump(std::span<const uint8_t> bytes, TDumpFile& dump);
 // The 2065 bytes of a dump.
 std::string DumpBytes(const TDumpFile& dump);
 
-// Reads a dump file; on failure `dump` is left as it was.
+// Reads a dump file; on failure `dump` is left as it was. Failures name the file.
 OpResult ReadDumpFile(const std::string& path, TDumpFile& dump);
-// Creates or overwrites a dump file.
+// Creates or overwrites a dump file. Failures name the file.
 OpResult WriteDumpFile(const std::string& path, const TDumpFile& dump);
 
 }  // namespace zirdan

@@ -68,11 +68,11 @@ JoinSplitResult JoinWithNext(TLogbook& logbook, pam& current, int minutesBetween
   JoinSplitResult result;
   const pam& next = *current.Dalsi;
   if (&current == logbook.Posledni() || next.GrafPocet == 0) {
-    result.MessageKey = "StrPripojitChyba1";
+    result.Status = OpResult::FailureKey("StrPripojitChyba1");
     return result;
   }
   if (current.GrafPocet + next.GrafPocet > kMaxJoinedProfiles) {
-    result.MessageKey = "StrPripojitChyba2";
+    result.Status = OpResult::FailureKey("StrPripojitChyba2");
     return result;
   }
   const int m = std::clamp(minutesBetween, 0, kMaxMinutesBetweenGraphs);
@@ -143,7 +143,7 @@ JoinSplitResult JoinWithNext(TLogbook& logbook, pam& current, int minutesBetween
     }
   }
   if (end > static_cast<int>(kGrafSize)) {
-    result.MessageKey = "StrPripojitChyba2";
+    result.Status = OpResult::FailureKey("StrPripojitChyba2");
     return result;
   }
 
@@ -180,7 +180,7 @@ JoinSplitResult SplitDive(TLogbook& logbook, pam& current, int minute, int minut
 
   const int firstLength = h + perMinute * minute;
   if (hasProfile && firstLength >= current.GrafPocet) {
-    result.MessageKey = "StrChRozdelitPonor";
+    result.Status = OpResult::FailureKey("StrChRozdelitPonor");
     return result;
   }
   pam* second = logbook.InsertAfter(&current, current);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/logbook.h"
+#include "core/op_result.h"
 
 namespace zirdan {
 
@@ -16,9 +17,9 @@ inline constexpr uint16_t kMaxJoinedProfiles = 1900;
 
 // What a join or a split did.
 struct JoinSplitResult {
-  bool Changed = false;    // the logbook was changed (and marked Zmeneno)
-  std::string MessageKey;  // the error message that refused the command; empty otherwise
-  pam* Dive = nullptr;     // the dive to show next: the joined dive, or the split's second part
+  OpResult Status;       // a refusal names its message key; the logbook is then unchanged
+  bool Changed = false;  // the logbook was changed (and marked Zmeneno)
+  pam* Dive = nullptr;   // the dive to show next: the joined dive, or the split's second part
 };
 
 // Appends the profile of the dive after `current` to `current`'s profile, with

@@ -9,6 +9,11 @@
 
 namespace zirdan {
 
+// The text of a merge refused because the image was rejected; the detail is the fault.
+inline constexpr const char* kImageRejectedText = "image rejected";
+// The text of a merge refused because the logbook cannot take the dives.
+inline constexpr const char* kLogbookFullText = "the logbook is full";
+
 // What a merge did.
 struct TMergeResult {
   OpResult Status;       // failure: the logbook was not touched
@@ -27,7 +32,7 @@ bool EndsAfterStartOf(const ponor& last, const ponor& download);
 // the logbook is compared. An empty logbook takes every dive and numbers them from 1.
 // The logbook is marked changed, takes the device's identification number, and its dives
 // are renumbered from PrvniCislo. A rejected image, or more dives than the logbook can
-// hold, leaves the logbook untouched.
+// hold, leaves the logbook untouched and fails with kImageRejectedText or kLogbookFullText.
 TMergeResult MergeNewDives(TLogbook& logbook, const TDecodedImage& image, bool onlyNewDives);
 
 }  // namespace zirdan

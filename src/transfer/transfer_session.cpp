@@ -41,7 +41,7 @@ TransferActions TransferSession::Start() {
   if (OpResult read = ReadDumpFile(path, dump); !read) {
     // The window stays open without a close timer; nothing is decoded.
     m_state = State::Waiting;
-    return {{TransferStep::ShowError, path + ": " + read.message}};
+    return {{TransferStep::ShowError, read}};
   }
   m_receiver.LoadFrame(dump.Image, dump.DownloadTime);
   m_state = State::Complete;
@@ -52,7 +52,7 @@ TransferActions TransferSession::PortOpened(const OpResult& opened) {
   if (m_state != State::Opening) return {};
   if (!opened) {
     m_state = State::Waiting;
-    return {{TransferStep::ShowError, opened.message}};
+    return {{TransferStep::ShowError, opened}};
   }
   m_state = State::Ready;
   return {{TransferStep::ShowReady, {}}};
@@ -89,7 +89,7 @@ TransferActions TransferSession::Completed() {
   const TDumpFile dump{m_receiver.DownloadTime(), m_receiver.Image()};
   auto write = [&](const std::string& path) {
     if (OpResult written = WriteDumpFile(path, dump); !written)
-      actions.push_back({TransferStep::ShowError, path + ": " + written.message});
+      actions.push_back({TransferStep::ShowError, written});
   };
   if (m_switches.DebugDump) write(m_dumpFolder + kDebugDumpName);
   if (m_switches.BlockSave) write(m_dumpFolder + BlockSaveName(dump.DownloadTime));

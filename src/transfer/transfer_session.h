@@ -38,7 +38,7 @@ enum class TransferStep : uint8_t {
   ShowClosing,   // information Label2
   ShowInvalid,   // error Label3: the image holds no valid dives
   ShowTimedOut,  // error Label4
-  ShowError,     // the general error box with the action's text
+  ShowError,     // the general error box with the action's failure
   StartTimeout,  // TimerTimeout, kTransferTimeoutMs; when it fires call TimeoutElapsed
   StopTimeout,
   StartClose,  // TimerZavri, kCloseDelayMs; when it fires call CloseDelayElapsed
@@ -52,7 +52,7 @@ enum class TransferStep : uint8_t {
 
 struct TransferAction {
   TransferStep Step;
-  std::string Text;  // the error text of ShowError
+  OpResult Failure;  // what ShowError reports
   bool operator==(const TransferAction&) const = default;
 };
 using TransferActions = std::vector<TransferAction>;
@@ -80,7 +80,7 @@ class TransferSession {
   // The window has been shown (FormActivate), first or again after Finish. With the replay
   // switch the dump is read here.
   TransferActions Start();
-  // The port open has finished; a failure carries the text for the user.
+  // The port open has finished; a failure is shown as it is.
   TransferActions PortOpened(const OpResult& opened);
   // The user has dismissed the ready message: a partial frame received meanwhile is dropped.
   TransferActions Listen();

@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "core/win1250.h"
+#include "env/failure_text.h"
 #include "adapters/qt_text.h"
 #include "ui_form_hlaska.h"
 
@@ -109,6 +110,10 @@ int ShowAppMessage(const QString& text, MessageKind kind) {
 
 int ShowAppMessage(const std::string& text, MessageKind kind) {
   return ShowAppMessage(FromWin1250(text), kind);
+}
+
+void ShowFailure(const OpResult& failure, const TMessageTable& messages) {
+  ShowAppMessage(QString::fromStdString(FailureText(failure, messages)), MessageKind::Error);
 }
 
 }  // namespace zirdan

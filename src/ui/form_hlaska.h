@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "core/message_table.h"
+#include "core/op_result.h"
 #include "env/language_load.h"
 
 namespace Ui {
@@ -48,6 +50,8 @@ class TFormHlaska : public QDialog {
 int ShowAppMessage(const QString& text, MessageKind kind);
 // Windows-1250 text.
 int ShowAppMessage(const std::string& text, MessageKind kind);
+// Shows a failed operation as an error, in the words FailureText gives it.
+void ShowFailure(const OpResult& failure, const TMessageTable& messages);
 
 using AppMessageAnswers = std::function<int(const QString& text, MessageKind kind)>;
 void SetAppMessageAnswers(AppMessageAnswers answers);

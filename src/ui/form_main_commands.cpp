@@ -92,7 +92,7 @@ bool TFormMain::OpenLogbookFile(const QString& path) {
   }
   if (!result) {
     // The logbook that was open stays open, unchanged.
-    ShowAppMessage(QString::fromStdString(result.message), MessageKind::Error);
+    ShowFailure(result, m_messages);
     return false;
   }
   m_model->OpenLogbook(std::move(loaded), path.toStdString());
@@ -134,7 +134,7 @@ bool TFormMain::SaveLogbookFile(const QString& path) {
   }
   if (!result) {
     // The logbook stays open and marked changed.
-    ShowAppMessage(QString::fromStdString(result.message), MessageKind::Error);
+    ShowFailure(result, m_messages);
     UpdateStatusPanel();
     return false;
   }

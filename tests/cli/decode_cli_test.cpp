@@ -37,7 +37,7 @@ TEST(MakeDumpCommand, WritesADumpThatDecodesIntoTheDives) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFileBytes(folder.File("a.bin")).size(), kDumpFileSize);
   TDumpFile dump;
-  ASSERT_TRUE(ReadDumpFile(folder.File("a.bin"), dump).ok);
+  ASSERT_TRUE(ReadDumpFile(folder.File("a.bin"), dump).Ok());
   const TDecodedImage decoded = DecodeMemoryImage(dump.Image, dump.DownloadTime);
   ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
   EXPECT_EQ(decoded.Dives.size(), 12u);
@@ -120,7 +120,7 @@ TEST_F(DecodeCommand, WithInfoAddsTheModelAndTheInformationRows) {
   const test::ToolRun run = RunTool(args);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   TDumpFile dump;
-  ASSERT_TRUE(ReadDumpFile(Dump(), dump).ok);
+  ASSERT_TRUE(ReadDumpFile(Dump(), dump).Ok());
   const std::string model(SelectModel(dump.Image).Name);
   EXPECT_EQ(run.out.front(), '{');
   EXPECT_NE(run.out.find("\"model\":\"" + model + "\""), std::string::npos) << run.out;
@@ -174,7 +174,7 @@ TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(DivesIn(first.out), 12);
   TLogbook logbook;
-  ASSERT_TRUE(LoadLogbook(log, logbook).ok);
+  ASSERT_TRUE(LoadLogbook(log, logbook).Ok());
   ASSERT_EQ(logbook.PocetPonoru(), 12);
   EXPECT_EQ(logbook.Prvni()->Cislo, 1);
   EXPECT_EQ(logbook.Posledni()->Cislo, 12);
@@ -183,13 +183,13 @@ TEST_F(DecodeCommand, MergesIntoANewLogbookAndThenOnlyNewDives) {
   const test::ToolRun again = RunTool({"decode", Dump(), "--merge-into", log});
   ASSERT_EQ(again.exitCode, 0) << again.err;
   EXPECT_EQ(DivesIn(again.out), 0);
-  ASSERT_TRUE(LoadLogbook(log, logbook).ok);
+  ASSERT_TRUE(LoadLogbook(log, logbook).Ok());
   EXPECT_EQ(logbook.PocetPonoru(), 12);
   const test::ToolRun all = RunTool({"decode", Dump(), "--merge-into", log, "--all"});
   ASSERT_EQ(all.exitCode, 0) << all.err;
   EXPECT_EQ(DivesIn(all.out), 12);
   EXPECT_NE(all.out.find("\"Cislo\":24"), std::string::npos);  // numbered in the logbook
-  ASSERT_TRUE(LoadLogbook(log, logbook).ok);
+  ASSERT_TRUE(LoadLogbook(log, logbook).Ok());
   EXPECT_EQ(logbook.PocetPonoru(), 24);
   EXPECT_EQ(logbook.Posledni()->Cislo, 24);
 }

@@ -92,13 +92,14 @@ TEST_F(AtomicFileTest, AFolderThatCannotBeWrittenFailsAndKeepsTheFile) {
   ASSERT_TRUE(WriteFileAtomically(target, "kept"));
   fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
   OpResult r = WriteFileAtomically(target, "new");
-  EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.message.empty());
+  EXPECT_FALSE(r.Ok());
+  EXPECT_NE(r.Text().find(target), std::string::npos) << r.Text();
+  EXPECT_FALSE(r.Detail().empty());
   EXPECT_EQ(ReadAll(target), "kept");
 }
 
 TEST_F(AtomicFileTest, AMissingFolderFails) {
-  EXPECT_FALSE(WriteFileAtomically((m_dir / "no" / "such" / "a.txt").string(), "x").ok);
+  EXPECT_FALSE(WriteFileAtomically((m_dir / "no" / "such" / "a.txt").string(), "x").Ok());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "core/win1250.h"
 #include "env/field_labels.h"
@@ -43,9 +45,16 @@ class CsvExportTest : public ::testing::Test {
       m_messages.Set(key, std::string(key).substr(3));
     m_book.Nacteno = true;
   }
-  CsvExportResult Export(char separator = '.') {
+  OpResult Export(char separator = '.') {
     const CodecContext codec{m_tables, kFormatBasic, separator};
     return ExportCsv(m_book, m_logPath, codec, CsvHeadingTexts{m_messages, m_labels.Label});
+  }
+  // The export files that a failure's detail names.
+  std::vector<std::string> NamedFiles(const OpResult& failure) const {
+    std::vector<std::string> named;
+    for (const std::string& file : CsvFileNamesFor(m_logPath))
+      if (failure.Detail().find(file) != std::string::npos) named.push_back(file);
+    return named;
   }
   std::string File(const char* suffix) const { return test::ReadFileBytes(m_logPath + suffix); }
   std::size_t FileCount() const {
@@ -79,8 +88,8 @@ TEST_F(CsvExportTest, OneBareDiveGivesHeadingsAndOneBuddyRow) {
   bare.Cislo = 1;
   m_book.Append(bare);
 
-  const CsvExportResult result = Export();
-  ASSERT_TRUE(result.Result) << result.Result.message;
+  const OpResult result = Export();
+  ASSERT_TRUE(result) << result.Describe();
   EXPECT_EQ(File(".dive.csv"),
             kDiveHeading + "1\t01.01.1980\t\t\t\t\t\t0.00\t00:00\t\t\t\t\t\t\t\t\r\n");
   EXPECT_EQ(File(".graph.csv"), kGraphHeading);
@@ -92,13 +101,13 @@ TEST_F(CsvExportTest, OneBareDiveGivesHeadingsAndOneBuddyRow) {
 
 TEST_F(CsvExportTest, ReturnsTheSixNamesBesideTheLogbookInOrder) {
   m_book.Append(ponor{});
-  const CsvExportResult result = Export();
-  ASSERT_TRUE(result.Result);
+  ASSERT_TRUE(Export());
+  const CsvFileNames names = CsvFileNamesFor(m_logPath);
   const std::array<const char*, 6> suffixes = {".dive.csv",     ".graph.csv", ".divetype.csv",
                                                ".activity.csv", ".error.csv", ".buddy.csv"};
   for (std::size_t i = 0; i < suffixes.size(); ++i) {
-    EXPECT_EQ(result.Files[i], m_logPath + suffixes[i]);
-    EXPECT_TRUE(fs::exists(result.Files[i]));
+    EXPECT_EQ(names[i], m_logPath + suffixes[i]);
+    EXPECT_TRUE(fs::exists(names[i]));
   }
   EXPECT_EQ(FileCount(), 6u);  // no temporary left behind
 }
@@ -123,7 +132,7 @@ TEST_F(CsvExportTest, DiveRowHoldsTheViewTextsInHeadingOrder) {
   d.Poznamka = W("klidné moře");
   m_book.Append(d);
 
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".dive.csv"),
             kDiveHeading + W("12345\t01.02.1981\t07:05\tChorvatsko\tŽirje\t900 až 1700 m.n.m\t"
                              "01:30\t24.50\t00:47\tjednodílný mokrý\t12.00\t150.00\tjasno\t"
@@ -132,7 +141,7 @@ TEST_F(CsvExportTest, DiveRowHoldsTheViewTextsInHeadingOrder) {
 
 TEST_F(CsvExportTest, FiveSamplesGiveTimes20To100AndTheMarksInColumnOrder) {
   m_book.Append(DiveWithFiveSamples(7));
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".graph.csv"), kGraphHeading +
                                     "7\t20\t0.00\t0\t0\t0\t0\t0\t0\t\r\n"
                                     "7\t40\t10.00\t0\t0\t1\t0\t0\t0\t\r\n"
@@ -143,7 +152,7 @@ TEST_F(CsvExportTest, FiveSamplesGiveTimes20To100AndTheMarksInColumnOrder) {
 
 TEST_F(CsvExportTest, GraphDepthsUseTheRegionalSeparator) {
   m_book.Append(DiveWithFiveSamples(7));
-  ASSERT_TRUE(Export(',').Result);
+  ASSERT_TRUE(Export(','));
   const std::string graph = File(".graph.csv");
   EXPECT_NE(graph.find("7\t60\t40,31\t"), std::string::npos);
   EXPECT_NE(graph.find("7\t100\t0,16\t"), std::string::npos);
@@ -152,7 +161,7 @@ TEST_F(CsvExportTest, GraphDepthsUseTheRegionalSeparator) {
   d.Cislo = 8;
   d.Hloubka = 1234;
   m_book.Append(d);
-  ASSERT_TRUE(Export(',').Result);
+  ASSERT_TRUE(Export(','));
   EXPECT_NE(File(".dive.csv").find("\t12.34\t"), std::string::npos);
 }
 
@@ -164,7 +173,7 @@ TEST_F(CsvExportTest, SetFilesListEachSetBitWithItsName) {
   d.Chyby = (1u << 0) | (1u << 1) | (1u << 5);  // bit 1 has no name and no row
   m_book.Append(d);
 
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".divetype.csv"),
             kDiveTypeHeading + W("3\t2\tbezdekompresní\t\r\n3\t7\tmořská voda\t\r\n"));
   EXPECT_EQ(File(".activity.csv"),
@@ -179,7 +188,7 @@ TEST_F(CsvExportTest, RowsFollowTheListOrderOfTheDives) {
     d.Partner = "P" + std::to_string(n);
     m_book.Append(d);
   }
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".buddy.csv"), kBuddyHeading + "4\t1\tP4\r\n5\t1\tP5\r\n6\t1\tP6\r\n");
 }
 
@@ -197,7 +206,7 @@ TEST_P(BuddySplitTest, SplitsPartnerAtCommasAndTrimsSpaces) {
   d.Cislo = 9;
   d.Partner = GetParam().partner;
   m_book.Append(d);
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   std::string expected = kBuddyHeading;
   for (std::size_t i = 0; i < GetParam().buddies.size(); ++i)
     expected += "9\t" + std::to_string(i + 1) + "\t" + GetParam().buddies[i] + "\r\n";
@@ -224,7 +233,7 @@ TEST_F(CsvExportTest, TabsAndLineBreaksInTextsBecomeSpaces) {
   d.Poznamka = "line 1\r\nline 2\tend";
   d.Partner = "X\tY, Z\n";
   m_book.Append(d);
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
 
   EXPECT_EQ(File(".dive.csv"), kDiveHeading +
                                    "2\t01.01.1980\t\tA B\tC D\t\t\t0.00\t00:00\t\t\t\t\t\t\t"
@@ -240,7 +249,7 @@ TEST_F(CsvExportTest, TranslatedHeadingsAndNamesWithTabsKeepTheColumns) {
   d.Cislo = 1;
   d.TypPonoru = 1u << 4;
   m_book.Append(d);
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".divetype.csv"), "Dive no.\tID\tDive type\t\r\n1\t4\tplain dive\t\r\n");
 }
 
@@ -249,19 +258,22 @@ TEST_F(CsvExportTest, TranslatedHeadingsAndNamesWithTabsKeepTheColumns) {
 TEST_F(CsvExportTest, MissingFolderIsReportedAndNothingIsWritten) {
   m_book.Append(ponor{});
   m_logPath = (m_dir / "no such folder" / "moje.LOG").string();
-  const CsvExportResult result = Export();
-  EXPECT_FALSE(result.Result);
-  EXPECT_FALSE(result.Result.message.empty());
-  EXPECT_EQ(result.FailedFile, m_logPath + ".dive.csv");
+  const OpResult result = Export();
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.MessageKey(), kCsvExportErrorKey);
+  EXPECT_EQ(NamedFiles(result), std::vector<std::string>{m_logPath + ".dive.csv"})
+      << result.Detail();
   EXPECT_EQ(FileCount(), 0u);
 }
 
 TEST_F(CsvExportTest, FileThatCannotBeReplacedIsNamedAndNoTemporaryIsLeft) {
   m_book.Append(ponor{});
   fs::create_directory(m_logPath + ".buddy.csv");  // a folder where the file should go
-  const CsvExportResult result = Export();
-  EXPECT_FALSE(result.Result);
-  EXPECT_EQ(result.FailedFile, m_logPath + ".buddy.csv");
+  const OpResult result = Export();
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.MessageKey(), kCsvExportErrorKey);
+  EXPECT_EQ(NamedFiles(result), std::vector<std::string>{m_logPath + ".buddy.csv"})
+      << result.Detail();
   EXPECT_EQ(FileCount(), 6u);  // five files and the folder, no temporaries
 }
 
@@ -269,7 +281,7 @@ TEST_F(CsvExportTest, EarlierExportIsReplaced) {
   test::WriteFileBytes(m_logPath + ".dive.csv",
                        "an earlier export that was much longer than the new one\r\n");
   m_book.Append(ponor{});
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_EQ(File(".dive.csv"),
             kDiveHeading + "0\t01.01.1980\t\t\t\t\t\t0.00\t00:00\t\t\t\t\t\t\t\t\r\n");
 }
@@ -279,7 +291,7 @@ TEST_F(CsvExportTest, LeavesTheLogbookAsItWas) {
   d.Partner = "Jan, Eva";
   m_book.Append(d);
   m_book.Zmeneno = false;
-  ASSERT_TRUE(Export().Result);
+  ASSERT_TRUE(Export());
   EXPECT_FALSE(m_book.Zmeneno);
   EXPECT_EQ(m_book.PocetPonoru(), 1);
   EXPECT_EQ(static_cast<const ponor&>(*m_book.Prvni()), d);

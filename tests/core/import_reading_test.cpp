@@ -7,6 +7,7 @@
 #include "core/log_file.h"
 #include "core/win1250.h"
 #include "support/cli_runner.h"
+#include "support/op_result_print.h"
 
 namespace zirdan {
 namespace {
@@ -54,7 +55,7 @@ class ImportReadingTest : public ::testing::Test {
   void WriteOtherFile(const std::vector<ponor>& dives) {
     TLogbook other = Logbook(dives);
     OpResult saved = SaveLogbook(m_fromPath, other);
-    ASSERT_TRUE(saved) << saved.message;
+    ASSERT_TRUE(saved) << saved.Describe();
   }
   // The picked 1-based positions of the other file's sorted list, read.
   std::vector<ponor> ReadPicked(const std::vector<std::size_t>& positions) {
@@ -65,7 +66,7 @@ class ImportReadingTest : public ::testing::Test {
     for (std::size_t p : positions) picked.push_back(entries.at(p - 1));
     std::vector<ponor> dives;
     OpResult read = ReadDives(m_fromPath, picked, dives);
-    EXPECT_TRUE(read) << read.message;
+    EXPECT_TRUE(read) << read.Describe();
     return dives;
   }
 
@@ -173,7 +174,10 @@ TEST_F(ImportReadingTest, DamagedFileFailsToListAndListsNothing) {
   std::vector<ImportEntry> entries;
   OpResult listed = ListDives(m_fromPath, kWeekdays, entries);
   EXPECT_FALSE(listed);
-  EXPECT_NE(listed.message.find(kReadErrorText), std::string::npos);
+  EXPECT_EQ(listed.Text(), kReadErrorText);
+  // The reader's own reason, with the record it was reading.
+  EXPECT_TRUE(listed.Detail().starts_with("dive record 3 of 3: the file ends at byte "))
+      << listed.Detail();
   EXPECT_TRUE(entries.empty());
 }
 
@@ -183,7 +187,10 @@ TEST_F(ImportReadingTest, DiveDamagedAfterListingReadsNothing) {
   ASSERT_TRUE(ListDives(m_fromPath, kWeekdays, entries));
   fs::resize_file(m_fromPath, fs::file_size(m_fromPath) - 50);
   std::vector<ponor> dives;
-  EXPECT_FALSE(ReadDives(m_fromPath, {entries[0], entries[2]}, dives));
+  const OpResult read = ReadDives(m_fromPath, {entries[0], entries[2]}, dives);
+  EXPECT_FALSE(read);
+  EXPECT_EQ(read.Text(), kReadErrorText);
+  EXPECT_TRUE(read.Detail().starts_with("dive 3: the file ends at byte ")) << read.Detail();
   EXPECT_TRUE(dives.empty());  // not even the intact first dive
 }
 
@@ -193,7 +200,8 @@ TEST_F(ImportReadingTest, FileRewrittenAfterListingIsAReadError) {
   ASSERT_TRUE(ListDives(m_fromPath, kWeekdays, entries));
   WriteOtherFile({Dive(7, "one"), Dive(8, "two")});  // same layout, other numbers
   std::vector<ponor> dives;
-  EXPECT_FALSE(ReadDives(m_fromPath, {entries[1]}, dives));
+  const OpResult read = ReadDives(m_fromPath, {entries[1]}, dives);
+  EXPECT_EQ(read, OpResult::Failure(kReadErrorText, "dive 2 is no longer where it was listed"));
   EXPECT_TRUE(dives.empty());
 }
 
@@ -249,7 +257,8 @@ TEST_F(ImportReadingTest, NumbersPast65535AreRefusedAndTheLogbookIsUntouched) {
   pam* first = book.Prvni();
   OpResult inserted = InsertDives(book, book.Prvni(), {Dive(7, "x")}, &first);
   EXPECT_FALSE(inserted);
-  EXPECT_EQ(inserted.message, kImportTooManyText);
+  EXPECT_EQ(inserted.Text(), kImportTooManyText);
+  EXPECT_NE(inserted.Detail().find("numbered from 65534"), std::string::npos) << inserted.Detail();
   EXPECT_EQ(first, nullptr);
   EXPECT_EQ(Numbers(book), (std::vector<uint16_t>{65534, 65535}));
   EXPECT_FALSE(book.Zmeneno);

@@ -33,7 +33,7 @@ std::string Encode(const TLogbook& lb, const SaveOptions& options = {}) {
 }
 
 bool IsWriteError(const OpResult& r) {
-  return !r.ok && r.message.rfind(kWriteErrorText, 0) == 0;
+  return !r.Ok() && r.Text() == kWriteErrorText && r.MessageKey().empty();
 }
 
 std::set<std::string> NamesIn(const fs::path& folder) {
@@ -72,10 +72,10 @@ struct SaveOverOldFile {
 // A failed save in the child: the write error, and Zmeneno still set.
 std::string ExpectFailedSave(const std::string& path, TLogbook& lb, const char* reason) {
   const OpResult r = SaveLogbook(path, lb);
-  if (r.ok) return "the save succeeded";
-  if (!IsWriteError(r)) return "not the write error: " + r.message;
-  if (r.message.find(reason) == std::string::npos)
-    return "no '" + std::string(reason) + "' in " + r.message;
+  if (r.Ok()) return "the save succeeded";
+  if (!IsWriteError(r)) return "not the write error: " + r.Describe();
+  if (r.Detail().find(reason) == std::string::npos)
+    return "no '" + std::string(reason) + "' in " + r.Detail();
   if (!lb.Zmeneno) return "Zmeneno was cleared";
   return "";
 }
@@ -138,7 +138,7 @@ TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
   empty.Nacteno = empty.Zmeneno = true;
   const OpResult r = SaveLogbook(s.path, empty);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.message.find("no dives"), std::string::npos) << r.message;
+  EXPECT_NE(r.Detail().find("no dives"), std::string::npos) << r.Describe();
   EXPECT_TRUE(empty.Zmeneno);
   s.ExpectOldFileUntouched();
 }
@@ -203,9 +203,9 @@ TEST_P(LogFileLongText, Of255BytesIsStoredAnd256FailsTheSaveNamingTheDive) {
   dive->*GetParam().text += 'b';
   const OpResult r = SaveLogbook(s.path, s.changed);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.message.find(std::string("dive 2: ") + GetParam().field + " is 256 bytes long"),
+  EXPECT_NE(r.Detail().find(std::string("dive 2: ") + GetParam().field + " is 256 bytes long"),
             std::string::npos)
-      << r.message;
+      << r.Describe();
   EXPECT_TRUE(s.changed.Zmeneno);
   s.ExpectOldFileUntouched();
 }
@@ -282,7 +282,7 @@ TEST(LogFileCompatibleActivity, NamesTooLongToStoreFailTheSave) {
   lb.Prvni()->TypAktivity = 0x6000;
   const OpResult r = SaveLogbook(folder.File("c.LOG"), lb, {true, &tables});
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.message.find("dive 4: Jiny is 402 bytes long"), std::string::npos) << r.message;
+  EXPECT_NE(r.Detail().find("dive 4: Jiny is 402 bytes long"), std::string::npos) << r.Describe();
   EXPECT_TRUE(NamesIn(folder.Path()).empty());
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/win1250.h"
 #include "support/logbook_samples.h"
+#include "support/op_result_print.h"
 #include "support/scratch_files.h"
 
 namespace zirdan {
@@ -119,7 +120,7 @@ OpResult LoadFromMemory(const std::string& bytes, TLogbook& lb) {
 }
 
 bool IsReadError(const OpResult& r) {
-  return !r.ok && r.message.rfind(kReadErrorText, 0) == 0;
+  return !r.Ok() && r.Text() == kReadErrorText && r.MessageKey().empty();
 }
 
 // ---- The byte layout ----------------------------------------------------------------
@@ -318,7 +319,7 @@ TEST(LogFileLoad, AFullProfileOf2002BytesLoads) {
 struct DamagedFile {
   const char* name;
   std::string bytes;
-  const char* detail;  // part of the message after the read error text
+  const char* detail;  // part of the failure's detail
 };
 
 class LogFileDamaged : public ::testing::TestWithParam<DamagedFile> {};
@@ -327,8 +328,8 @@ TEST_P(LogFileDamaged, FailsWithTheReadErrorAndLeavesTheLogbookAlone) {
   TLogbook lb = PreviousLogbook();
   const LogbookState before = StateOf(lb);
   const OpResult r = LoadFromMemory(GetParam().bytes, lb);
-  EXPECT_TRUE(IsReadError(r)) << r.message;
-  EXPECT_NE(r.message.find(GetParam().detail), std::string::npos) << r.message;
+  EXPECT_TRUE(IsReadError(r)) << r.Describe();
+  EXPECT_NE(r.Detail().find(GetParam().detail), std::string::npos) << r.Describe();
   EXPECT_EQ(StateOf(lb), before);
 }
 
@@ -371,7 +372,7 @@ TEST(LogFileLoad, AFileCutAtAnyByteFailsAndLeavesTheLogbookAlone) {
   for (std::size_t length = 0; length + 1 < file.size(); ++length) {
     WriteFileBytes(path, file.substr(0, length));
     const OpResult r = LoadLogbook(path, lb);
-    ASSERT_TRUE(IsReadError(r)) << "cut at " << length << ": " << r.message;
+    ASSERT_TRUE(IsReadError(r)) << "cut at " << length << ": " << r.Describe();
     ASSERT_EQ(StateOf(lb), before) << "cut at " << length;
   }
   WriteFileBytes(path, file.substr(0, file.size() - 1));
@@ -386,8 +387,8 @@ TEST(LogFileLoad, AMissingFileFailsNamingItAndLeavesTheLogbookAlone) {
   const std::string path = folder.File("neni.LOG");
   const OpResult r = LoadLogbook(path, lb);
   EXPECT_TRUE(IsReadError(r));
-  EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
-  EXPECT_NE(r.message.find("No such file"), std::string::npos) << r.message;
+  EXPECT_NE(r.Detail().find(path), std::string::npos) << r.Describe();
+  EXPECT_NE(r.Detail().find("No such file"), std::string::npos) << r.Describe();
   EXPECT_EQ(StateOf(lb), before);
 }
 
@@ -410,7 +411,7 @@ TEST(LogFileLoad, AReadOnlyFileLoads) {
       [&] {
         TLogbook lb;
         const OpResult r = LoadLogbook(path, lb);
-        if (!r) return r.message;
+        if (!r) return r.Describe();
         return lb.PocetPonoru() == 2 ? std::string() : std::string("wrong dive count");
       },
       /*unprivileged=*/true);
@@ -429,7 +430,8 @@ std::vector<uint64_t> ReadAllNotingPositions(LogFileReader& reader, std::vector<
   for (unsigned i = 0; i < header.PocetPonoru; ++i) {
     positions.push_back(reader.Position());
     ponor d;
-    EXPECT_TRUE(reader.ReadDive(d)) << reader.Error();
+    const OpResult read = reader.ReadDive(d);
+    EXPECT_TRUE(read) << read.Describe();
     dives.push_back(d);
   }
   return positions;
@@ -450,9 +452,10 @@ TEST(LogFileReaderTest, SeekReturnsToARecordInMemory) {
   ASSERT_TRUE(reader.ReadDive(again));
   EXPECT_EQ(again, dives[1]);
   EXPECT_TRUE(reader.Seek(bytes.size()));
-  EXPECT_FALSE(reader.ReadDive(again));
-  EXPECT_FALSE(reader.Seek(bytes.size() + 1));
-  EXPECT_NE(reader.Error().find("past the end"), std::string::npos);
+  EXPECT_TRUE(IsReadError(reader.ReadDive(again)));
+  const OpResult past = reader.Seek(bytes.size() + 1);
+  EXPECT_TRUE(IsReadError(past));
+  EXPECT_NE(past.Detail().find("past the end"), std::string::npos) << past.Detail();
 }
 
 TEST(LogFileReaderTest, SeekReturnsToARecordOutsideTheBufferedPartOfAFile) {
@@ -480,8 +483,9 @@ TEST(LogFileReaderTest, NoBytesAtAllIsAShortHeader) {
   LogFileReader reader;
   reader.OpenMemory(nullptr, 0);
   LogFileHeader header;
-  EXPECT_FALSE(reader.ReadHeader(header));
-  EXPECT_EQ(reader.Error(), "the file ends at byte 0, inside the 12-byte header");
+  EXPECT_EQ(
+      reader.ReadHeader(header),
+      OpResult::Failure(kReadErrorText, "the file ends at byte 0, inside the 12-byte header"));
   EXPECT_EQ(reader.Position(), 0u);
 }
 

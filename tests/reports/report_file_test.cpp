@@ -37,7 +37,7 @@ TEST(SaveReportTextTest, FolderThatDoesNotExistFailsAndLeavesNothing) {
   const std::string path = folder.File("missing/Statist.TXT");
   const OpResult result = SaveReportText(path, {"a"});
   EXPECT_FALSE(result);
-  EXPECT_FALSE(result.message.empty());
+  EXPECT_FALSE(result.Text().empty());
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 

@@ -74,7 +74,7 @@ TEST_P(EncodeRefusesTest, ContentItCannotStore) {
   TImageContent content = ContentWith({DiveAt(2023, 6, 19, 10, 0), DiveAt(2023, 6, 20, 10, 0)});
   GetParam().spoil(content);
   TMemoryImage frame{};
-  EXPECT_FALSE(EncodeMemoryImage(content, frame).ok) << GetParam().what;
+  EXPECT_FALSE(EncodeMemoryImage(content, frame).Ok()) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,9 +129,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, KeptProfilesTest,
 
 TEST(SampleDump, IsTheSameForTheSameSeedAndDiffersForAnother) {
   TDumpFile a, b, c;
-  ASSERT_TRUE(BuildSampleDump(20, 7, a).ok);
-  ASSERT_TRUE(BuildSampleDump(20, 7, b).ok);
-  ASSERT_TRUE(BuildSampleDump(20, 8, c).ok);
+  ASSERT_TRUE(BuildSampleDump(20, 7, a).Ok());
+  ASSERT_TRUE(BuildSampleDump(20, 7, b).Ok());
+  ASSERT_TRUE(BuildSampleDump(20, 8, c).Ok());
   EXPECT_EQ(a.Image, b.Image);
   EXPECT_EQ(a.DownloadTime, b.DownloadTime);
   EXPECT_NE(a.Image, c.Image);
@@ -139,7 +139,7 @@ TEST(SampleDump, IsTheSameForTheSameSeedAndDiffersForAnother) {
 
 TEST(SampleDump, RefusesNoDives) {
   TDumpFile dump;
-  EXPECT_FALSE(BuildSampleDump(0, 1, dump).ok);
+  EXPECT_FALSE(BuildSampleDump(0, 1, dump).Ok());
 }
 
 class SampleDumpTest : public ::testing::TestWithParam<std::tuple<uint32_t, uint64_t>> {};
@@ -147,7 +147,7 @@ class SampleDumpTest : public ::testing::TestWithParam<std::tuple<uint32_t, uint
 TEST_P(SampleDumpTest, DecodesIntoPlausibleDives) {
   const auto [count, seed] = GetParam();
   TDumpFile dump;
-  ASSERT_TRUE(BuildSampleDump(count, seed, dump).ok);
+  ASSERT_TRUE(BuildSampleDump(count, seed, dump).Ok());
   EXPECT_GE(dump.DownloadTime, kMinDownloadTime);
   EXPECT_LE(dump.DownloadTime, kMaxDownloadTime);
   const TDecodedImage decoded = DecodeMemoryImage(dump.Image, dump.DownloadTime);
@@ -187,7 +187,7 @@ TEST(SampleDump, MarksTheSamplesOfDivesWithWarnings) {
   int marked = 0;
   for (uint64_t seed = 1; seed <= 20; ++seed) {
     TDumpFile dump;
-    ASSERT_TRUE(BuildSampleDump(37, seed, dump).ok);
+    ASSERT_TRUE(BuildSampleDump(37, seed, dump).Ok());
     const TDecodedImage decoded = DecodeMemoryImage(dump.Image, dump.DownloadTime);
     for (const ponor& d : decoded.Dives) {
       if (!(d.Chyby & 0x09) || d.GrafPocet == 0) continue;

@@ -36,7 +36,7 @@ TLogbook SampleLogbook() {
 
 void Save(TLogbook& book, const std::string& path) {
   const OpResult saved = SaveLogbook(path, book);
-  ASSERT_TRUE(saved) << saved.message;
+  ASSERT_TRUE(saved) << saved.Describe();
 }
 
 std::vector<ponor> Dives(const TLogbook& book) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "support/op_result_print.h"
+
 namespace zirdan {
 namespace {
 
@@ -211,7 +213,7 @@ TEST(Join, RefusalsLeaveTheLogbookExactlyAsItWas) {
     const std::vector<ponor> before = book.Copy();
     const JoinSplitResult r = JoinWithNext(book.logbook, book.At(c.last ? 1 : 0), c.minutes);
     EXPECT_FALSE(r.Changed) << c.name;
-    EXPECT_EQ(r.MessageKey, c.key) << c.name;
+    EXPECT_EQ(r.Status, OpResult::FailureKey(c.key)) << c.name;
     EXPECT_EQ(book.Copy(), before) << c.name;
     EXPECT_FALSE(book.logbook.Zmeneno) << c.name;
   }
@@ -221,7 +223,7 @@ TEST(Join, UpTo2002BytesIsAllowed) {
   // 1000 + 7 x 17 gap + (900 - 22) = 1997; with 18 minutes 2004 would not fit.
   Book book({Dive(Sized(1000), 30), Dive(Sized(900), 30)});
   const JoinSplitResult r = JoinWithNext(book.logbook, book.At(0), 17);
-  ASSERT_TRUE(r.Changed) << r.MessageKey;
+  ASSERT_TRUE(r.Changed) << r.Status.Describe();
   EXPECT_EQ(book.At(0).GrafPocet, 1997);
 }
 
@@ -301,7 +303,7 @@ TEST(Split, AMinuteBeyondTheProfileIsRefusedAndNothingChanges) {
   for (int minute : {10, 15}) {  // 22 + 70 bytes hold exactly 10 minutes
     const JoinSplitResult r = SplitDive(book.logbook, book.At(0), minute, 5);
     EXPECT_FALSE(r.Changed);
-    EXPECT_EQ(r.MessageKey, "StrChRozdelitPonor");
+    EXPECT_EQ(r.Status, OpResult::FailureKey("StrChRozdelitPonor"));
     EXPECT_EQ(book.Copy(), before);
     EXPECT_FALSE(book.logbook.Zmeneno);
   }
@@ -316,7 +318,7 @@ TEST(Split, MinutesThatCannotSplitChangeNothing) {
   for (int minute : {0, 1, 40, 41}) {
     const JoinSplitResult r = SplitDive(book.logbook, book.At(0), minute, 5);
     EXPECT_FALSE(r.Changed) << minute;
-    EXPECT_TRUE(r.MessageKey.empty());
+    EXPECT_TRUE(r.Status.Ok());
   }
   EXPECT_FALSE(SplitDive(book.logbook, book.At(1), 1, 5).Changed);
   EXPECT_FALSE(SplitDive(book.logbook, book.At(2), 15, 5).Changed);
@@ -402,10 +404,10 @@ TEST(JoinSplitBounds, AnyLengthsStayWithinTheProfile) {
           first.TypPonoru = second.TypPonoru = bits;
           Book book({first, second});
           const JoinSplitResult r = JoinWithNext(book.logbook, book.At(0), minutes);
-          EXPECT_TRUE(r.Changed || !r.MessageKey.empty());
+          EXPECT_EQ(r.Changed, r.Status.Ok());
           EXPECT_LE(book.At(0).GrafPocet, kGrafSize);
           const JoinSplitResult s = SplitDive(book.logbook, book.At(0), 7, minutes);
-          EXPECT_TRUE(s.Changed || !s.MessageKey.empty());
+          EXPECT_TRUE(s.Changed || !s.Status);
           book.logbook.ForEach([](const pam& d) { EXPECT_LE(d.GrafPocet, kGrafSize); });
         }
       }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/op_result_print.h"
 #include "transfer/decode_and_merge.h"
 #include "transfer/image_builder.h"
 
@@ -50,7 +51,7 @@ TEST(Merge, AnEmptyLogbookTakesEveryDiveNumberedFromOne) {
   TLogbook logbook;
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 19, 10, 0), DiveAt(2023, 6, 20, 9, 0)}), true);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Added, 2);
   EXPECT_EQ(logbook.PocetPonoru(), 2);
   EXPECT_EQ(logbook.PrvniCislo, 1);
@@ -65,7 +66,7 @@ TEST(Merge, AppendsAfterTheLastDiveAndRenumbersFromTheFirstNumber) {
   TLogbook logbook = LogbookEndingAt(480, 30);
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 20, 10, 0), DiveAt(2023, 6, 20, 12, 0)}), true);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Added, 2);
   EXPECT_EQ(StartTimes(logbook), (std::vector<uint16_t>{600, 480, 600, 720}));
   std::vector<uint16_t> numbers;
@@ -77,7 +78,7 @@ TEST(Merge, AppendsAfterTheLastDiveAndRenumbersFromTheFirstNumber) {
 TEST(Merge, TakesTheDevicesIdentificationKeepingTheTopByte) {
   TLogbook logbook = LogbookEndingAt(480, 30);
   ASSERT_TRUE(
-      MergeNewDives(logbook, Decoded({DiveAt(2023, 6, 20, 10, 0)}, 0x0C8000), true).Status.ok);
+      MergeNewDives(logbook, Decoded({DiveAt(2023, 6, 20, 10, 0)}, 0x0C8000), true).Status.Ok());
   EXPECT_EQ(logbook.CisloPristroje, 0xAB0C8000u);
 }
 
@@ -96,7 +97,7 @@ TEST_P(OnlyNewDivesTest, ComparesWithTheEndOfTheLastDive) {
   TLogbook logbook = LogbookEndingAt(c.lastCas, c.lastMinutes);
   const TMergeResult merged =
       MergeNewDives(logbook, Decoded({DiveAt(2023, 6, 20, c.newHour, c.newMinute)}), true);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Added, c.appended ? 1 : 0) << c.what;
   EXPECT_EQ(logbook.PocetPonoru(), c.appended ? 3 : 2) << c.what;
 }
@@ -120,7 +121,7 @@ TEST(OnlyNewDives, DropsEarlierDaysAndTakesEverythingFromTheFirstLaterDive) {
                     Decoded({DiveAt(2023, 6, 19, 15, 0), DiveAt(2023, 6, 20, 12, 10),
                              DiveAt(2023, 6, 20, 14, 0)}),
                     true);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Dropped, 2);
   EXPECT_EQ(merged.Added, 1);
   EXPECT_EQ(StartTimes(logbook), (std::vector<uint16_t>{600, 720, 840}));
@@ -147,7 +148,7 @@ TEST(OnlyNewDives, WhenEveryDiveIsKnownTheListStaysAsItWas) {
   TLogbook logbook = LogbookEndingAt(840, 40);
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 20, 10, 0), DiveAt(2023, 6, 20, 14, 0)}), true);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Added, 0);
   EXPECT_EQ(StartTimes(logbook), (std::vector<uint16_t>{600, 840}));
 }
@@ -156,7 +157,7 @@ TEST(AllDives, AppendsDivesTheLogbookAlreadyHolds) {
   TLogbook logbook = LogbookEndingAt(840, 40);
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 20, 10, 0), DiveAt(2023, 6, 20, 14, 0)}), false);
-  ASSERT_TRUE(merged.Status.ok);
+  ASSERT_TRUE(merged.Status.Ok());
   EXPECT_EQ(merged.Added, 2);
   EXPECT_EQ(StartTimes(logbook), (std::vector<uint16_t>{600, 840, 600, 840}));
 }
@@ -166,8 +167,8 @@ TEST(Merge, ARejectedImageLeavesTheLogbookUntouched) {
   TMemoryImage frame = Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}));
   frame[100] ^= 1;
   const TDownloadResult result = DecodeAndMerge({kDownload, frame}, logbook, true);
-  EXPECT_FALSE(result.Ok());
-  EXPECT_EQ(result.Merge.Status.message, "the checksum is wrong");
+  EXPECT_EQ(result.Status, OpResult::Failure(kImageRejectedText, "the checksum is wrong"));
+  EXPECT_EQ(result.Added, 0);
   EXPECT_EQ(logbook.PocetPonoru(), 2);
   EXPECT_FALSE(logbook.Zmeneno);
   EXPECT_EQ(logbook.CisloPristroje, 0xAB000001u);
@@ -180,7 +181,7 @@ TEST(Merge, RefusesMoreDivesThanTheLogbookCanHold) {
   for (uint32_t i = 0; i + 1 < kMaxDives; ++i) logbook.Append(dive);
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 20, 10, 0), DiveAt(2023, 6, 20, 14, 0)}), false);
-  EXPECT_FALSE(merged.Status.ok);
+  EXPECT_EQ(merged.Status, OpResult::Failure(kLogbookFullText, "it cannot hold 2 more dives"));
   EXPECT_EQ(logbook.PocetPonoru(), kMaxDives - 1);
   EXPECT_FALSE(logbook.Zmeneno);
 }
@@ -189,7 +190,8 @@ TEST(DecodeAndMerge, DecodesTheDumpWithItsOwnTimestamp) {
   TLogbook logbook;
   const TDownloadResult result =
       DecodeAndMerge({kDownload, Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}))}, logbook, true);
-  ASSERT_TRUE(result.Ok());
+  ASSERT_TRUE(result.Status.Ok()) << result.Status.Describe();
+  EXPECT_EQ(result.Added, 1);
   EXPECT_EQ(result.Image.Model->Name, "Zirdan Lido / Zirdan Lido Plus");
   EXPECT_EQ(logbook.Prvni()->Datum, 154668);
   EXPECT_EQ(logbook.Prvni()->Cas, 600);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/cli_runner.h"
+#include "support/op_result_print.h"
 #include "transfer/dump_file.h"
 
 namespace zirdan {
@@ -128,9 +129,10 @@ TEST(TransferCancel, KonecBeforeAnythingArrivedShowsClosingThenInvalid) {
 TEST(TransferCancel, APortThatCannotBeOpenedIsReportedAndNothingIsDecoded) {
   TransferSession session({});
   session.Start();
-  const TransferActions failed = session.PortOpened(OpResult::Failure("/dev/ttyUSB0: busy"));
+  const OpResult busy = OpResult::Failure("cannot open /dev/ttyUSB0", "busy");
+  const TransferActions failed = session.PortOpened(busy);
   ASSERT_EQ(failed.size(), 1u);
-  EXPECT_EQ(failed[0], (TransferAction{S::ShowError, "/dev/ttyUSB0: busy"}));
+  EXPECT_EQ(failed[0], (TransferAction{S::ShowError, busy}));
   EXPECT_TRUE(session.Listen().empty());  // no time-out is started
   EXPECT_EQ(session.Receive(Frame()).Actions.size(), 0u);
   std::vector<S> finish = kClosing;
@@ -180,7 +182,8 @@ TEST(DeveloperDumps, ADumpThatCannotBeWrittenIsReportedAndTheTransferGoesOn) {
   TransferSession session = Listening({.DebugDump = true}, missing);
   const TransferActions actions = session.Receive(Frame()).Actions;
   ASSERT_EQ(Steps(actions), (std::vector<S>{S::ShowError, S::StartClose}));
-  EXPECT_NE(actions[0].Text.find(missing + "zirdebug.bin"), std::string::npos);
+  EXPECT_FALSE(actions[0].Failure.Ok());
+  EXPECT_NE(actions[0].Failure.Text().find(missing + "zirdebug.bin"), std::string::npos);
 }
 
 TEST(Replay, ReadsZirdebugBinAndDecodesWithoutThePort) {
@@ -212,7 +215,8 @@ TEST(Replay, AShortDumpIsReportedAndNothingIsDecoded) {
   TransferSession session({.Replay = true}, Folder(folder));
   const TransferActions start = session.Start();
   ASSERT_EQ(Steps(start), std::vector<S>{S::ShowError});
-  EXPECT_NE(start[0].Text.find("zirdebug.bin"), std::string::npos);
+  EXPECT_FALSE(start[0].Failure.Ok());
+  EXPECT_NE(start[0].Failure.Text().find("zirdebug.bin"), std::string::npos);
   EXPECT_FALSE(session.Receiver().Complete());
   EXPECT_TRUE(session.CloseDelayElapsed().empty());  // the window waits for Konec
   EXPECT_TRUE(session.Finish().empty());

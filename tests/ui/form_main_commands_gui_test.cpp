@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <filesystem>
 
 #include "ui/form_graf.h"
 
@@ -157,6 +158,26 @@ TEST_F(FormMainGuiTest, SaveAsWritesTheNewFileAndEntersItInTheRecentList) {
   EXPECT_NE(original.Posledni()->Misto, "Blue Hole");
 }
 
+TEST_F(FormMainGuiTest, AFailedSaveSaysWhyAndKeepsTheChanges) {
+  const std::string folder = m_folder.File("gone");
+  const std::string path = folder + "/book.LOG";
+  std::filesystem::create_directory(folder);
+  std::filesystem::copy_file(m_logPath, path);
+  m_store.Set("Historie", "Historie0", path);
+  auto window = StartWithLogbook();
+  Trigger(*window, "p1");
+  ASSERT_TRUE(m_shown.empty());
+  std::filesystem::remove_all(folder);  // nowhere left to write to
+  TypeOver(Find<QLineEdit>(*window, "EditMisto"), "Blue Hole");
+  Trigger(*window, "Uloit1");  // save under the name it was opened from
+  ASSERT_EQ(m_shown.size(), 1u);
+  EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(m_shown[0].text.toStdString(), "Chyba při zápisu dat: cannot create a file beside " +
+                                               path + ": No such file or directory");
+  EXPECT_TRUE(window->Model().Logbook().Zmeneno);
+  EXPECT_EQ(Text(*window, "EditMisto"), "Blue Hole");
+}
+
 TEST_F(FormMainGuiTest, AFailedOpenKeepsTheOpenLogbook) {
   const std::string damaged = m_folder.File("damaged.LOG");
   test::WriteFileBytes(damaged, test::ReadFileBytes(m_logPath).substr(0, 100));
@@ -166,6 +187,11 @@ TEST_F(FormMainGuiTest, AFailedOpenKeepsTheOpenLogbook) {
   Trigger(*window, "p1");
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
+  // The read error, then where and why.
+  EXPECT_TRUE(m_shown[0].text.startsWith("Chyba při čtení dat: dive "))
+      << m_shown[0].text.toStdString();
+  EXPECT_TRUE(m_shown[0].text.contains("the file ends at byte 100"))
+      << m_shown[0].text.toStdString();
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->Model().Logbook().Nacteno);
   EXPECT_EQ(RowCount(*window), 5);
