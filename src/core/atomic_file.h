@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "core/file_system_calls.h"
 #include "core/op_result.h"
 
 namespace zirdan {
@@ -13,6 +13,11 @@ namespace zirdan {
 // file in the target's folder, which is flushed to disk and renamed over the target only
 // when Commit succeeds. Without a Commit (an error, an early return) the temporary is
 // removed and the target is left as it was.
+//
+// Where the system allows it (Linux, a file system with O_TMPFILE, /proc mounted) the
+// temporary has no name until Commit: a process killed while writing leaves nothing behind.
+// Elsewhere it is a hidden named file ".name.XXXXXX"; a successful save removes such files
+// of its target that a crash left and that are more than a day old.
 class AtomicFileWriter {
  public:
   AtomicFileWriter() = default;
@@ -25,24 +30,33 @@ class AtomicFileWriter {
   // Buffered write; a failure is remembered and reported by Finish or Commit.
   void Write(const void* data, std::size_t size);
   void Write(std::string_view bytes) { Write(bytes.data(), bytes.size()); }
-  // Flushes, syncs and closes the temporary file without renaming it yet, so a caller that
+  // Writes out and syncs the temporary file without renaming it yet, so a caller that
   // writes several files can check them all before replacing any. Commit does this itself
   // when it was not done.
   OpResult Finish();
-  // Flushes, syncs and renames over the target. With `keepBackup`, a file already at the
-  // target is kept as target + ".bak" (replacing an older one).
+  // Syncs and renames over the target, then syncs the folder. With `keepBackup`, a file
+  // already at the target is kept as target + ".bak" (replacing an older one).
   OpResult Commit(bool keepBackup = false);
 
  private:
-  // Remembers the first failure: `what` could not be done, for the system's reason in errno.
-  void Fail(std::string what);
+  OpResult CreateUnnamed(mode_t mode);
+  OpResult CreateNamed(mode_t mode);
+  void WriteOut(const char* data, std::size_t size);
+  void WriteOutBuffer();
+  OpResult KeepPreviousAsBackup();
+  OpResult GiveTheTemporaryAName();
+  OpResult SyncFolder();
+  OpResult Fail(const char* call, const char* action, const std::string& subject);
   void Discard();
 
+  FileSystemCalls* m_calls = nullptr;
   std::string m_target;
-  std::string m_tempPath;
-  std::FILE* m_file = nullptr;
-  bool m_finished = false;  // the temporary is complete and closed, waiting for the rename
-  OpResult m_failure;       // the first write that failed; success while none has
+  int m_fd = -1;
+  bool m_unnamed = false;  // an O_TMPFILE file, which vanishes if closed before it is named
+  std::string m_tempPath;  // the temporary's name while it has one
+  std::string m_buffer;    // bytes not yet handed to the system
+  bool m_finished = false;  // the temporary is complete and synced, waiting for the rename
+  OpResult m_failure;  // the first write that failed; success while none has
 };
 
 // Writes the whole content atomically.

@@ -77,10 +77,12 @@ struct SaveOptions {
 OpResult EncodeLogbook(const TLogbook& logbook, const SaveOptions& options, std::string& bytes);
 
 // Writes the logbook to `path` atomically: a temporary file in the same folder, flushed,
-// then renamed over the target. The previous file is kept as `path` + ".bak". Clears
-// Zmeneno on success; on failure the previous file is untouched, the temporary file is
-// removed and Zmeneno stays set. Fails when no logbook is open, when EncodeLogbook
-// fails, and when the existing file is read-only.
+// then renamed over the target, and the folder flushed. The previous file is kept as
+// `path` + ".bak". Clears Zmeneno on success; on failure the temporary file is removed,
+// Zmeneno stays set and the previous file is untouched, unless only the last flush of the
+// folder failed: then the new file is in place but may not survive a power cut, which the
+// message says. Fails when no logbook is open, when EncodeLogbook fails, and when the
+// existing file is read-only.
 OpResult SaveLogbook(const std::string& path, TLogbook& logbook, const SaveOptions& options = {});
 
 }  // namespace zirdan

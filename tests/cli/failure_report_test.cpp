@@ -62,7 +62,7 @@ TEST_F(FailureReportTest, AFailedExportShowsTheKeyedTextAndTheFileThatFailed) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Data error. (StrChybaDat): cannot replace " +
-                         m_log + ".error.csv: Is a directory\n");
+                         m_log + ".error.csv: rename failed: Is a directory\n");
 }
 
 TEST_F(FailureReportTest, ARejectedFrameNamesTheDumpAndTheFault) {

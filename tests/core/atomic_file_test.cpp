@@ -1,44 +1,82 @@
+// The atomic writer, with unnamed temporaries (where the folder allows them) and with named
+// ones: replacing, backups, failures that keep the target, files finished before any is
+// committed, file modes, partial writes, and the removal of temporaries a crash left.
 #include "core/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include "core/temporary_names.h"
+#include "support/failing_file_system_calls.h"
+#include "support/scratch_files.h"
 
 namespace zirdan {
 namespace {
 namespace fs = std::filesystem;
+using test::FailingFileSystemCalls;
+using test::FileNamesIn;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+using Names = std::set<std::string>;
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
 }
 
-class AtomicFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("zirdan_atomic_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override {
-    fs::permissions(m_dir, fs::perms::owner_all);
-    fs::remove_all(m_dir);
-  }
-  size_t FileCount() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(m_dir), {}));
-  }
-  fs::path m_dir;
+// Sets the umask for its lifetime.
+class ScopedUmask {
+ public:
+  explicit ScopedUmask(mode_t mask) : m_previous(::umask(mask)) {}
+  ~ScopedUmask() { ::umask(m_previous); }
+
+ private:
+  mode_t m_previous;
 };
 
-TEST_F(AtomicFileTest, ReplacesTheTargetAndKeepsOneBackup) {
-  const std::string target = (m_dir / "a.LOG").string();
+struct WriterPath {
+  const char* name;
+  bool unnamed;
+};
+
+std::ostream& operator<<(std::ostream& out, const WriterPath& c) {
+  return out << c.name;
+}
+
+// Each test runs once with unnamed temporaries and once with named ones. The writer's
+// calls pass through a FailingFileSystemCalls, which a test may tell to misbehave.
+class AtomicFileTest : public ::testing::TestWithParam<WriterPath> {
+ protected:
+  void SetUp() override {
+    if (GetParam().unnamed && !test::UnnamedFilesWorkIn(m_folder.Path()))
+      GTEST_SKIP() << "no unnamed files in " << m_folder.Path();
+    if (!GetParam().unnamed) m_calls.RefuseUnnamedFiles();
+    m_scoped.emplace(m_calls);
+  }
+  std::string File(const std::string& name) const { return m_folder.File(name); }
+  Names NamesInFolder() const { return FileNamesIn(m_folder.Path()); }
+
+  test::ScratchFolder m_folder;
+  FailingFileSystemCalls m_calls;
+  std::optional<ScopedFileSystemCalls> m_scoped;
+};
+
+INSTANTIATE_TEST_SUITE_P(Temporaries, AtomicFileTest,
+                         ::testing::Values(WriterPath{"Unnamed", true}, WriterPath{"Named", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Replacing and keeping the previous file ------------------------------------------
+
+TEST_P(AtomicFileTest, ReplacesTheTargetAndKeepsOneBackup) {
+  const std::string target = File("a.LOG");
   ASSERT_TRUE(WriteFileAtomically(target, "one"));
   AtomicFileWriter w;
   ASSERT_TRUE(w.Open(target));
@@ -47,59 +85,188 @@ TEST_F(AtomicFileTest, ReplacesTheTargetAndKeepsOneBackup) {
   ASSERT_TRUE(w.Open(target));
   w.Write("three");
   ASSERT_TRUE(w.Commit(true));
-  EXPECT_EQ(ReadAll(target), "three");
-  EXPECT_EQ(ReadAll(target + ".bak"), "two");
-  EXPECT_EQ(FileCount(), 2u);  // no temporary left
+  EXPECT_EQ(ReadFileBytes(target), "three");
+  EXPECT_EQ(ReadFileBytes(target + ".bak"), "two");
+  EXPECT_EQ(NamesInFolder(), (Names{"a.LOG", "a.LOG.bak"}));  // no temporary left
 }
 
-TEST_F(AtomicFileTest, WithoutCommitTheTargetIsUntouched) {
-  const std::string target = (m_dir / "a.txt").string();
+TEST_P(AtomicFileTest, PiecesOfAllSizesArriveInOrderThroughPartialWrites) {
+  m_calls.ShortenWrites();
+  std::string expected;
+  AtomicFileWriter w;
+  ASSERT_TRUE(w.Open(File("a.txt")));
+  for (std::size_t size : {1u, 7u, 100000u, 300000u, 3u, 131072u, 131071u}) {
+    const std::string piece(size, static_cast<char>('a' + size % 26));
+    w.Write(piece);
+    expected += piece;
+  }
+  ASSERT_TRUE(w.Commit());
+  EXPECT_EQ(ReadFileBytes(File("a.txt")), expected);
+}
+
+// ---- Without a commit nothing changes ----------------------------------------------------
+
+TEST_P(AtomicFileTest, WithoutCommitTheTargetIsUntouched) {
+  const std::string target = File("a.txt");
   ASSERT_TRUE(WriteFileAtomically(target, "kept"));
   {
     AtomicFileWriter w;
     ASSERT_TRUE(w.Open(target));
     w.Write("half-writ");
   }
-  EXPECT_EQ(ReadAll(target), "kept");
-  EXPECT_EQ(FileCount(), 1u);
+  EXPECT_EQ(ReadFileBytes(target), "kept");
+  EXPECT_EQ(NamesInFolder(), Names{"a.txt"});
 }
 
-TEST_F(AtomicFileTest, AFinishedFileReplacesTheTargetOnlyAtCommit) {
-  const std::string target = (m_dir / "a.txt").string();
+TEST_P(AtomicFileTest, AFinishedFileReplacesTheTargetOnlyAtCommit) {
+  const std::string target = File("a.txt");
   ASSERT_TRUE(WriteFileAtomically(target, "kept"));
   {
     AtomicFileWriter w;
     ASSERT_TRUE(w.Open(target));
     w.Write("finished but never committed");
     ASSERT_TRUE(w.Finish());
-    EXPECT_EQ(ReadAll(target), "kept");
+    EXPECT_EQ(ReadFileBytes(target), "kept");
   }
-  EXPECT_EQ(ReadAll(target), "kept");
-  EXPECT_EQ(FileCount(), 1u);
+  EXPECT_EQ(ReadFileBytes(target), "kept");
+  EXPECT_EQ(NamesInFolder(), Names{"a.txt"});
 
   AtomicFileWriter w;
   ASSERT_TRUE(w.Open(target));
   w.Write("new");
   ASSERT_TRUE(w.Finish());
   ASSERT_TRUE(w.Commit());
-  EXPECT_EQ(ReadAll(target), "new");
-  EXPECT_EQ(FileCount(), 1u);
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(NamesInFolder(), Names{"a.txt"});
 }
 
-TEST_F(AtomicFileTest, AFolderThatCannotBeWrittenFailsAndKeepsTheFile) {
+// As the CSV export does: all files complete before the first replaces anything. Unnamed
+// temporaries stay invisible until their own commit.
+TEST_P(AtomicFileTest, SeveralFilesFinishedBeforeAnyIsCommitted) {
+  constexpr int kFiles = 6;
+  AtomicFileWriter writers[kFiles];
+  for (int i = 0; i < kFiles; ++i) {
+    ASSERT_TRUE(writers[i].Open(File(std::to_string(i) + ".csv")));
+    writers[i].Write("file " + std::to_string(i));
+  }
+  for (auto& writer : writers) ASSERT_TRUE(writer.Finish());
+  if (GetParam().unnamed) {
+    EXPECT_EQ(NamesInFolder(), Names{});
+  }
+  for (auto& writer : writers) ASSERT_TRUE(writer.Commit());
+  Names expected;
+  for (int i = 0; i < kFiles; ++i) {
+    expected.insert(std::to_string(i) + ".csv");
+    EXPECT_EQ(ReadFileBytes(File(std::to_string(i) + ".csv")), "file " + std::to_string(i));
+  }
+  EXPECT_EQ(NamesInFolder(), expected);
+}
+
+TEST_P(AtomicFileTest, AFolderThatCannotBeWrittenFailsAndKeepsTheFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
-  const std::string target = (m_dir / "a.txt").string();
+  const std::string target = File("a.txt");
   ASSERT_TRUE(WriteFileAtomically(target, "kept"));
-  fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+  fs::permissions(m_folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
   OpResult r = WriteFileAtomically(target, "new");
   EXPECT_FALSE(r.Ok());
-  EXPECT_NE(r.Text().find(target), std::string::npos) << r.Text();
-  EXPECT_FALSE(r.Detail().empty());
-  EXPECT_EQ(ReadAll(target), "kept");
+  EXPECT_FALSE(r.Describe().empty());
+  EXPECT_EQ(ReadFileBytes(target), "kept");
 }
 
-TEST_F(AtomicFileTest, AMissingFolderFails) {
-  EXPECT_FALSE(WriteFileAtomically((m_dir / "no" / "such" / "a.txt").string(), "x").Ok());
+TEST_P(AtomicFileTest, AMissingFolderFails) {
+  EXPECT_FALSE(WriteFileAtomically(File("no/such/a.txt"), "x").Ok());
+}
+
+// ---- File modes ------------------------------------------------------------------------
+
+// A new file may be read as far as the umask allows; a replaced one keeps its own mode.
+TEST_P(AtomicFileTest, FileModes) {
+  ScopedUmask mask(077);
+  ASSERT_TRUE(WriteFileAtomically(File("new.txt"), "x"));
+  EXPECT_EQ(ModeOf(File("new.txt")), 0600u);
+  fs::permissions(File("new.txt"), static_cast<fs::perms>(0664));
+  ASSERT_TRUE(WriteFileAtomically(File("new.txt"), "y"));
+  EXPECT_EQ(ModeOf(File("new.txt")), 0664u);
+}
+
+// ---- File systems without unnamed files or hard links ---------------------------------------
+
+class AtomicFileWithoutUnnamedFiles : public ::testing::TestWithParam<int> {};
+
+// A kernel or file system without O_TMPFILE answers one of these; the writer then uses a
+// named temporary. Any other error is a failure.
+TEST_P(AtomicFileWithoutUnnamedFiles, FallsBackToANamedTemporary) {
+  test::ScratchFolder folder;
+  FailingFileSystemCalls calls;
+  calls.RefuseUnnamedFiles(GetParam());
+  ScopedFileSystemCalls scoped(calls);
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.txt"), "written"));
+  EXPECT_EQ(ReadFileBytes(folder.File("a.txt")), "written");
+  EXPECT_EQ(FileNamesIn(folder.Path()), Names{"a.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, AtomicFileWithoutUnnamedFiles,
+                         ::testing::Values(EOPNOTSUPP, EISDIR, EINVAL), [](const auto& info) {
+                           return std::string(info.param == EOPNOTSUPP ? "EOPNOTSUPP"
+                                              : info.param == EISDIR   ? "EISDIR"
+                                                                       : "EINVAL");
+                         });
+
+// FAT answers a hard link with EPERM, and an unnamed file with EOPNOTSUPP.
+TEST(AtomicFileWithoutHardLinks, KeepsACopyAsTheBackup) {
+  test::ScratchFolder folder;
+  const std::string target = folder.File("a.LOG");
+  WriteFileBytes(target, "old");
+  FailingFileSystemCalls calls;
+  calls.RefuseUnnamedFiles();
+  calls.FailEvery("link", EPERM);
+  ScopedFileSystemCalls scoped(calls);
+  AtomicFileWriter w;
+  ASSERT_TRUE(w.Open(target));
+  w.Write("new");
+  ASSERT_TRUE(w.Commit(true));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(ReadFileBytes(target + ".bak"), "old");
+}
+
+// ---- Temporaries a crash left behind -----------------------------------------------------
+
+TEST(AtomicFileLeftovers, AFinishedSaveRemovesItsOwnTemporariesOlderThanADay) {
+  test::ScratchFolder folder;
+  const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  auto leave = [&](const std::string& name, bool old) {
+    WriteFileBytes(folder.File(name), "left");
+    if (old) fs::last_write_time(folder.File(name), twoDaysAgo);
+  };
+  leave(".a.LOG.Xy09ab", true);   // removed
+  leave(".a.LOG.q1W2e3", true);   // removed
+  leave(".a.LOG.fresh1", false);  // another save may still be writing it
+  leave(".b.LOG.Xy09ab", true);   // another file's
+  leave("a.LOG.Xy09ab", true);    // not hidden
+  leave(".a.LOG.Xy09a", true);    // five letters
+  leave(".a.LOG.Xy09abc", true);  // seven letters
+  leave(".a.LOG.Xy-9ab", true);   // not a letter or digit
+  fs::create_directory(folder.File(".a.LOG.folder"));
+  fs::last_write_time(folder.File(".a.LOG.folder"), twoDaysAgo);
+  fs::create_symlink(folder.File("a.LOG.Xy09ab"), folder.File(".a.LOG.link01"));
+
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.LOG"), "new"));
+  EXPECT_EQ(FileNamesIn(folder.Path()),
+            (Names{"a.LOG", ".a.LOG.fresh1", ".b.LOG.Xy09ab", "a.LOG.Xy09ab", ".a.LOG.Xy09a",
+                   ".a.LOG.Xy09abc", ".a.LOG.Xy-9ab", ".a.LOG.folder", ".a.LOG.link01"}));
+}
+
+TEST(AtomicFileLeftovers, ALeftoverThatCannotBeRemovedDoesNotFailTheSave) {
+  test::ScratchFolder folder;
+  WriteFileBytes(folder.File(".a.LOG.Xy09ab"), "left");
+  fs::last_write_time(folder.File(".a.LOG.Xy09ab"),
+                      fs::file_time_type::clock::now() - std::chrono::hours(48));
+  FailingFileSystemCalls calls;
+  calls.FailEvery("unlink", EACCES);
+  ScopedFileSystemCalls scoped(calls);
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.LOG"), "new"));
+  EXPECT_EQ(ReadFileBytes(folder.File("a.LOG")), "new");
+  EXPECT_EQ(FileNamesIn(folder.Path()), (Names{"a.LOG", ".a.LOG.Xy09ab"}));
 }
 
 }  // namespace

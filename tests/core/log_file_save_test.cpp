@@ -19,6 +19,7 @@ namespace zirdan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileNamesIn;
 using test::ReadFileBytes;
 using test::RunInChild;
 using test::SampleDive;
@@ -36,13 +37,6 @@ bool IsWriteError(const OpResult& r) {
   return !r.Ok() && r.Text() == kWriteErrorText && r.MessageKey().empty();
 }
 
-std::set<std::string> NamesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 // A folder holding a previous logbook "a.LOG", and a changed logbook to save over it.
 struct SaveOverOldFile {
   ScratchFolder folder;
@@ -57,7 +51,7 @@ struct SaveOverOldFile {
   // The previous file is whole and alone: no .bak, no temporary left.
   void ExpectOldFileUntouched() const {
     EXPECT_EQ(ReadFileBytes(path), oldBytes);
-    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::string>{"a.LOG"});
+    EXPECT_EQ(FileNamesIn(folder.Path()), std::set<std::string>{"a.LOG"});
   }
 };
 
@@ -74,8 +68,8 @@ std::string ExpectFailedSave(const std::string& path, TLogbook& lb, const char* 
   const OpResult r = SaveLogbook(path, lb);
   if (r.Ok()) return "the save succeeded";
   if (!IsWriteError(r)) return "not the write error: " + r.Describe();
-  if (r.Detail().find(reason) == std::string::npos)
-    return "no '" + std::string(reason) + "' in " + r.Detail();
+  if (r.Describe().find(reason) == std::string::npos)
+    return "no '" + std::string(reason) + "' in " + r.Describe();
   if (!lb.Zmeneno) return "Zmeneno was cleared";
   return "";
 }
@@ -90,7 +84,7 @@ TEST(LogFileSave, WritesTheEncodedLogbookAndClearsZmeneno) {
   EXPECT_FALSE(lb.Zmeneno);
   EXPECT_EQ(ReadFileBytes(folder.File("n.LOG")), Encode(lb));
   // A first save has no previous file to keep.
-  EXPECT_EQ(NamesIn(folder.Path()), std::set<std::string>{"n.LOG"});
+  EXPECT_EQ(FileNamesIn(folder.Path()), std::set<std::string>{"n.LOG"});
 }
 
 TEST(LogFileSave, TheBakFileHoldsThePreviousContent) {
@@ -103,7 +97,7 @@ TEST(LogFileSave, TheBakFileHoldsThePreviousContent) {
   TLogbook third = SampleLogbook(1, 0, 90);
   ASSERT_TRUE(SaveLogbook(s.path, third));
   EXPECT_EQ(ReadFileBytes(s.path + ".bak"), Encode(s.changed));
-  EXPECT_EQ(NamesIn(s.folder.Path()), (std::set<std::string>{"a.LOG", "a.LOG.bak"}));
+  EXPECT_EQ(FileNamesIn(s.folder.Path()), (std::set<std::string>{"a.LOG", "a.LOG.bak"}));
 }
 
 TEST(LogFileSave, KeepsWhoMayReadTheFile) {
@@ -129,7 +123,7 @@ TEST(LogFileSave, WithNoLogbookOpenFailsAndWritesNothing) {
   ScratchFolder folder;
   TLogbook lb;
   EXPECT_TRUE(IsWriteError(SaveLogbook(folder.File("x.LOG"), lb)));
-  EXPECT_TRUE(NamesIn(folder.Path()).empty());
+  EXPECT_TRUE(FileNamesIn(folder.Path()).empty());
 }
 
 TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
@@ -138,7 +132,7 @@ TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
   empty.Nacteno = empty.Zmeneno = true;
   const OpResult r = SaveLogbook(s.path, empty);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Detail().find("no dives"), std::string::npos) << r.Describe();
+  EXPECT_NE(r.Describe().find("no dives"), std::string::npos) << r.Describe();
   EXPECT_TRUE(empty.Zmeneno);
   s.ExpectOldFileUntouched();
 }
@@ -203,7 +197,7 @@ TEST_P(LogFileLongText, Of255BytesIsStoredAnd256FailsTheSaveNamingTheDive) {
   dive->*GetParam().text += 'b';
   const OpResult r = SaveLogbook(s.path, s.changed);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Detail().find(std::string("dive 2: ") + GetParam().field + " is 256 bytes long"),
+  EXPECT_NE(r.Describe().find(std::string("dive 2: ") + GetParam().field + " is 256 bytes long"),
             std::string::npos)
       << r.Describe();
   EXPECT_TRUE(s.changed.Zmeneno);
@@ -282,8 +276,8 @@ TEST(LogFileCompatibleActivity, NamesTooLongToStoreFailTheSave) {
   lb.Prvni()->TypAktivity = 0x6000;
   const OpResult r = SaveLogbook(folder.File("c.LOG"), lb, {true, &tables});
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Detail().find("dive 4: Jiny is 402 bytes long"), std::string::npos) << r.Describe();
-  EXPECT_TRUE(NamesIn(folder.Path()).empty());
+  EXPECT_NE(r.Describe().find("dive 4: Jiny is 402 bytes long"), std::string::npos) << r.Describe();
+  EXPECT_TRUE(FileNamesIn(folder.Path()).empty());
 }
 
 // ---- Fuzzing seeds --------------------------------------------------------------------

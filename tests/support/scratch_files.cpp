@@ -1,13 +1,15 @@
 #include "support/scratch_files.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace zirdan::test {
 namespace fs = std::filesystem;
@@ -33,13 +35,36 @@ ScratchFolder::~ScratchFolder() {
 }
 
 std::string ReadFileBytes(const std::string& path) {
+  // Copied buffer by buffer: character by character takes long for files of megabytes.
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream bytes;
+  if (in) bytes << in.rdbuf();
+  return std::move(bytes).str();
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::set<std::string> FileNamesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+bool UnnamedFilesWorkIn(const fs::path& folder) {
+#ifdef O_TMPFILE
+  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  const bool named = access(("/proc/self/fd/" + std::to_string(fd)).c_str(), F_OK) == 0;
+  close(fd);
+  return named;
+#else
+  (void)folder;
+  return false;
+#endif
 }
 
 std::string RunInChild(const std::function<std::string()>& check, bool unprivileged) {

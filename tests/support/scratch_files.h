@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace zirdan::test {
@@ -26,6 +27,12 @@ class ScratchFolder {
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The names of the entries of `folder`, without the folder.
+std::set<std::string> FileNamesIn(const std::filesystem::path& folder);
+
+// Whether the atomic writer can write its temporaries unnamed (O_TMPFILE) in `folder`.
+bool UnnamedFilesWorkIn(const std::filesystem::path& folder);
 
 // Runs `check` in a child process and returns what it returned: empty when it passed,
 // else what went wrong. With `unprivileged` the child first gives up root rights (if it

@@ -173,7 +173,7 @@ TEST_F(FormMainGuiTest, AFailedSaveSaysWhyAndKeepsTheChanges) {
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
   EXPECT_EQ(m_shown[0].text.toStdString(), "Chyba při zápisu dat: cannot create a file beside " +
-                                               path + ": No such file or directory");
+                                               path + ": open failed: No such file or directory");
   EXPECT_TRUE(window->Model().Logbook().Zmeneno);
   EXPECT_EQ(Text(*window, "EditMisto"), "Blue Hole");
 }

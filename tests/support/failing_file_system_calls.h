@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cerrno>
+#include <map>
+#include <set>
+#include <string>
+
+#include "core/file_system_calls.h"
+
+namespace zirdan::test {
+
+// The operating system's file calls, counted, with faults on request: the n-th call fails
+// with EIO (as a database's I/O-error tests do), every call of one kind fails, unnamed
+// temporary files are refused as a file system without them would, or writes take only
+// part of what they are given.
+class FailingFileSystemCalls : public FileSystemCalls {
+ public:
+  // Call number `n` (counted from 1 over all kinds) fails with EIO; 0 = none.
+  void FailCallNumber(int n) { m_failAt = n; }
+  // Every call of `kind` ("open", "write", "fsync", "close", "link", "rename", "unlink")
+  // fails with `error`.
+  void FailEvery(const std::string& kind, int error) { m_failEvery[kind] = error; }
+  // Opening an unnamed file answers `error` (0 = allowed); such answers are not counted.
+  void RefuseUnnamedFiles(int error = EOPNOTSUPP) { m_refuseUnnamed = error; }
+  // Each write takes at most half of its bytes (at least one).
+  void ShortenWrites() { m_shortWrites = true; }
+
+  // The kind of the call that failed by its number; empty when the save never reached it.
+  const std::string& FailedCall() const { return m_failedCall; }
+  int CallCount() const { return m_count; }
+
+  int Open(const char* path, int flags, mode_t mode) override;
+  ssize_t Write(int fd, const void* data, std::size_t size) override;
+  int Fsync(int fd) override;
+  int Close(int fd) override;
+  int Linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) override;
+  int Rename(const char* from, const char* to) override;
+  int Unlink(const char* path) override;
+
+ private:
+  // Counts a call of `kind`; true (with errno set) when it is to fail.
+  bool Fails(const char* kind);
+
+  int m_failAt = 0;
+  std::map<std::string, int> m_failEvery;
+  int m_refuseUnnamed = 0;
+  bool m_shortWrites = false;
+  int m_count = 0;
+  std::string m_failedCall;
+};
+
+}  // namespace zirdan::test
