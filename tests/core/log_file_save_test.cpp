@@ -27,12 +27,6 @@ using test::SampleLogbook;
 using test::ScratchFolder;
 using test::WriteFileBytes;
 
-std::string Encode(const TLogbook& lb, const SaveOptions& options = {}) {
-  std::string bytes;
-  EXPECT_TRUE(EncodeLogbook(lb, options, bytes));
-  return bytes;
-}
-
 bool IsWriteError(const OpResult& r) {
   return !r.Ok() && r.Text() == kWriteErrorText && r.MessageKey().empty();
 }
@@ -41,7 +35,7 @@ bool IsWriteError(const OpResult& r) {
 struct SaveOverOldFile {
   ScratchFolder folder;
   std::string path = folder.File("a.LOG");
-  std::string oldBytes = Encode(SampleLogbook(2, 7, 1));
+  std::string oldBytes = test::EncodedBytes(SampleLogbook(2, 7, 1));
   TLogbook changed = SampleLogbook(3, 9, 1);
 
   SaveOverOldFile() {
@@ -82,7 +76,7 @@ TEST(LogFileSave, WritesTheEncodedLogbookAndClearsZmeneno) {
   lb.Zmeneno = true;
   ASSERT_TRUE(SaveLogbook(folder.File("n.LOG"), lb));
   EXPECT_FALSE(lb.Zmeneno);
-  EXPECT_EQ(ReadFileBytes(folder.File("n.LOG")), Encode(lb));
+  EXPECT_EQ(ReadFileBytes(folder.File("n.LOG")), test::EncodedBytes(lb));
   // A first save has no previous file to keep.
   EXPECT_EQ(FileNamesIn(folder.Path()), std::set<std::string>{"n.LOG"});
 }
@@ -90,13 +84,13 @@ TEST(LogFileSave, WritesTheEncodedLogbookAndClearsZmeneno) {
 TEST(LogFileSave, TheBakFileHoldsThePreviousContent) {
   SaveOverOldFile s;
   ASSERT_TRUE(SaveLogbook(s.path, s.changed));
-  EXPECT_EQ(ReadFileBytes(s.path), Encode(s.changed));
+  EXPECT_EQ(ReadFileBytes(s.path), test::EncodedBytes(s.changed));
   EXPECT_EQ(ReadFileBytes(s.path + ".bak"), s.oldBytes);
 
   // One generation only: the next save moves the .bak on.
   TLogbook third = SampleLogbook(1, 0, 90);
   ASSERT_TRUE(SaveLogbook(s.path, third));
-  EXPECT_EQ(ReadFileBytes(s.path + ".bak"), Encode(s.changed));
+  EXPECT_EQ(ReadFileBytes(s.path + ".bak"), test::EncodedBytes(s.changed));
   EXPECT_EQ(FileNamesIn(s.folder.Path()), (std::set<std::string>{"a.LOG", "a.LOG.bak"}));
 }
 
@@ -113,7 +107,7 @@ TEST(LogFileSave, ThroughALinkReplacesTheFileItPointsTo) {
   fs::create_symlink(s.path, link);
   ASSERT_TRUE(SaveLogbook(link, s.changed));
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadFileBytes(s.path), Encode(s.changed));
+  EXPECT_EQ(ReadFileBytes(s.path), test::EncodedBytes(s.changed));
   EXPECT_EQ(ReadFileBytes(s.path + ".bak"), s.oldBytes);
 }
 
@@ -236,7 +230,7 @@ TEST_P(LogFileCompatibleActivity, WritesTheExpectedTextInPlaceOfJiny) {
   lb.Append(d);
   const SaveOptions options{c.kompatibilni, c.customTables ? &custom : nullptr};
 
-  const std::string bytes = Encode(lb, options);
+  const std::string bytes = test::EncodedBytes(lb, options);
   LogFileReader reader;
   reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   TLogbook loaded;
@@ -301,7 +295,7 @@ TEST(LogFileFuzzSeeds, EqualWhatTheWriterProduces) {
   seeds.emplace_back("long_texts.log", std::move(longTexts));
 
   for (const auto& [name, logbook] : seeds) {
-    const std::string bytes = Encode(logbook);
+    const std::string bytes = test::EncodedBytes(logbook);
     const std::string path = (folder / name).string();
     if (!fs::exists(path)) {
       WriteFileBytes(path, bytes);

@@ -107,12 +107,6 @@ TLogbook PreviousLogbook() {
   return lb;
 }
 
-std::string Encode(const TLogbook& lb, const SaveOptions& options = {}) {
-  std::string bytes;
-  EXPECT_TRUE(EncodeLogbook(lb, options, bytes));
-  return bytes;
-}
-
 OpResult LoadFromMemory(const std::string& bytes, TLogbook& lb) {
   LogFileReader reader;
   reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
@@ -183,7 +177,7 @@ TEST(LogFileLayout, TheWriterProducesTheKnownFile) {
   lb.Append(KnownDive());
   lb.CisloPristroje = 0x12345678;
   lb.RezervaHlavicky = 0xCAFEBABE;
-  EXPECT_EQ(Encode(lb), KnownFile());
+  EXPECT_EQ(test::EncodedBytes(lb), KnownFile());
 }
 
 // ---- Round trips ----------------------------------------------------------------------
@@ -230,7 +224,7 @@ TEST(LogFileRoundTrip, HeaderValuesSurvive) {
   saved.CisloPristroje = 0xFFABCDEF;  // top 8 bits carried, low 24 bits the device
   saved.RezervaHlavicky = 0x89ABCDEF;
   TLogbook loaded;
-  ASSERT_TRUE(LoadFromMemory(Encode(saved), loaded));
+  ASSERT_TRUE(LoadFromMemory(test::EncodedBytes(saved), loaded));
   EXPECT_EQ(loaded.CisloPristroje, 0xFFABCDEFu);
   EXPECT_EQ(loaded.RezervaHlavicky, 0x89ABCDEFu);
   EXPECT_EQ(loaded.Verze, kLogbookVersion);
@@ -242,7 +236,7 @@ TEST(LogFileRoundTrip, LoadSetsNumbersAndDiveListFromTheDives) {
   saved.Append(SampleDive(13, 1));
   saved.Append(SampleDive(40, 2002));
   TLogbook loaded;
-  ASSERT_TRUE(LoadFromMemory(Encode(saved), loaded));
+  ASSERT_TRUE(LoadFromMemory(test::EncodedBytes(saved), loaded));
   EXPECT_TRUE(loaded.Nacteno);
   EXPECT_EQ(loaded.PrvniCislo, 12);
   EXPECT_EQ(loaded.PosledniCislo, 40);
@@ -254,7 +248,7 @@ TEST(LogFileRoundTrip, LoadSetsNumbersAndDiveListFromTheDives) {
 
 TEST(LogFileRoundTrip, LoadKeepsZmenenoAndTheProfileFormatsOfTheSettings) {
   TLogbook lb = PreviousLogbook();
-  ASSERT_TRUE(LoadFromMemory(Encode(SampleLogbook(2)), lb));
+  ASSERT_TRUE(LoadFromMemory(test::EncodedBytes(SampleLogbook(2)), lb));
   EXPECT_TRUE(lb.Zmeneno);
   EXPECT_EQ(lb.VychoziFormatGrafu, kFormatNitrox);
   EXPECT_EQ(lb.FormatGrafu, kFormatOxygen);
@@ -271,7 +265,7 @@ TEST_P(LogFileVersion, LoadsLikeTheCurrentOneAndIsSavedAs161) {
   TLogbook lb;
   ASSERT_TRUE(LoadFromMemory(bytes, lb));
   EXPECT_EQ(lb.Verze, 161);
-  const std::string written = Encode(lb);
+  const std::string written = test::EncodedBytes(lb);
   EXPECT_EQ(written.substr(0, 2), std::string("\xA1\x00", 2));
 }
 
@@ -287,9 +281,9 @@ TEST(LogFileLoad, AnyRecordTagIsAcceptedAndReadAs160) {
 }
 
 TEST(LogFileLoad, BytesAfterTheLastRecordAreIgnored) {
-  const std::string file = Encode(SampleLogbook(2, 4));
+  const std::string file = test::EncodedBytes(SampleLogbook(2, 4));
   for (const std::string& tail :
-       {std::string(), std::string("\xFF garbage", 9), Encode(SampleLogbook(1))}) {
+       {std::string(), std::string("\xFF garbage", 9), test::EncodedBytes(SampleLogbook(1))}) {
     TLogbook lb;
     ASSERT_TRUE(LoadFromMemory(file.substr(0, file.size() - 1) + tail, lb)) << tail.size();
     EXPECT_EQ(DivesOf(lb), DivesOf(SampleLogbook(2, 4)));
@@ -298,10 +292,10 @@ TEST(LogFileLoad, BytesAfterTheLastRecordAreIgnored) {
 
 TEST(LogFileLoad, AnEmptyProfileIsListedWithoutMarkAndTakesNoBytes) {
   TLogbook lb = SampleLogbook(1, 0);
-  const std::string withProfile = Encode(SampleLogbook(1, 1));
-  EXPECT_EQ(Encode(lb).size() + 1, withProfile.size());
+  const std::string withProfile = test::EncodedBytes(SampleLogbook(1, 1));
+  EXPECT_EQ(test::EncodedBytes(lb).size() + 1, withProfile.size());
   TLogbook loaded;
-  ASSERT_TRUE(LoadFromMemory(Encode(lb), loaded));
+  ASSERT_TRUE(LoadFromMemory(test::EncodedBytes(lb), loaded));
   EXPECT_EQ(loaded.Seznam, std::vector<std::string>{"1"});
   EXPECT_EQ(loaded.Prvni()->GrafPocet, 0);
 }
@@ -363,7 +357,7 @@ TEST(LogFileLoad, AFileCutAtAnyByteFailsAndLeavesTheLogbookAlone) {
   TLogbook small;
   small.Append(SampleDive(1, 3));
   small.Append(SampleDive(2, 0));
-  const std::string file = Encode(small);
+  const std::string file = test::EncodedBytes(small);
   const std::string path = folder.File("cut.LOG");
 
   TLogbook lb = PreviousLogbook();
@@ -402,7 +396,7 @@ TEST(LogFileLoad, AFolderInPlaceOfTheFileFails) {
 TEST(LogFileLoad, AReadOnlyFileLoads) {
   ScratchFolder folder;
   const std::string path = folder.File("ro.LOG");
-  WriteFileBytes(path, Encode(SampleLogbook(2, 5)));
+  WriteFileBytes(path, test::EncodedBytes(SampleLogbook(2, 5)));
   std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                          std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
@@ -439,7 +433,7 @@ std::vector<uint64_t> ReadAllNotingPositions(LogFileReader& reader, std::vector<
 
 TEST(LogFileReaderTest, SeekReturnsToARecordInMemory) {
   const TLogbook lb = SampleLogbook(5, 100);
-  const std::string bytes = Encode(lb);
+  const std::string bytes = test::EncodedBytes(lb);
   LogFileReader reader;
   reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   std::vector<ponor> dives;
@@ -461,7 +455,7 @@ TEST(LogFileReaderTest, SeekReturnsToARecordInMemory) {
 TEST(LogFileReaderTest, SeekReturnsToARecordOutsideTheBufferedPartOfAFile) {
   ScratchFolder folder;
   const TLogbook lb = SampleLogbook(300, kGrafSize);  // far larger than one read
-  const std::string bytes = Encode(lb);
+  const std::string bytes = test::EncodedBytes(lb);
   WriteFileBytes(folder.File("big.LOG"), bytes);
   LogFileReader reader;
   ASSERT_TRUE(reader.Open(folder.File("big.LOG")));
@@ -493,7 +487,7 @@ TEST(LogFileReaderTest, ClearsTheProfileBytesLeftByAnEarlierRecord) {
   TLogbook lb;
   lb.Append(SampleDive(1, 2002));
   lb.Append(SampleDive(2, 3));
-  const std::string bytes = Encode(lb);
+  const std::string bytes = test::EncodedBytes(lb);
   LogFileReader reader;
   reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   LogFileHeader header;

@@ -35,22 +35,7 @@ using test::WriteFileBytes;
 
 constexpr int kKills = 24;
 
-std::string Encode(const TLogbook& lb) {
-  std::string bytes;
-  EXPECT_TRUE(EncodeLogbook(lb, {}, bytes));
-  return bytes;
-}
-
-struct CrashCase {
-  const char* name;
-  bool unnamed;  // unnamed temporaries where the folder allows them, else named ones
-};
-
-std::ostream& operator<<(std::ostream& out, const CrashCase& c) {
-  return out << c.name;
-}
-
-class SaveCrash : public ::testing::TestWithParam<CrashCase> {
+class SaveCrash : public ::testing::TestWithParam<test::TemporaryKind> {
  protected:
   void SetUp() override {
     m_unnamed = GetParam().unnamed;
@@ -75,9 +60,9 @@ class SaveCrash : public ::testing::TestWithParam<CrashCase> {
   ScratchFolder m_folder;
   bool m_unnamed = false;
   std::string m_path = m_folder.File("a.LOG");
-  std::string m_oldBytes = Encode(SampleLogbook(3, 100));
+  std::string m_oldBytes = test::EncodedBytes(SampleLogbook(3, 100));
   TLogbook m_changed = SampleLogbook(1000, kGrafSize);  // about 2 MB
-  std::string m_newBytes = Encode(m_changed);
+  std::string m_newBytes = test::EncodedBytes(m_changed);
 };
 
 TEST_P(SaveCrash, AKilledSaveLeavesTheOldOrTheNewLogbook) {
@@ -130,7 +115,7 @@ TEST_P(SaveCrash, AKilledSaveLeavesTheOldOrTheNewLogbook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Temporaries, SaveCrash,
-                         ::testing::Values(CrashCase{"Unnamed", true}, CrashCase{"Named", false}),
+                         ::testing::Values(test::kUnnamedTemporary, test::kNamedTemporary),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

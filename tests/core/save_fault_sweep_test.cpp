@@ -25,29 +25,14 @@ using test::SampleLogbook;
 using test::ScratchFolder;
 using test::WriteFileBytes;
 
-std::string Encode(const TLogbook& lb) {
-  std::string bytes;
-  EXPECT_TRUE(EncodeLogbook(lb, {}, bytes));
-  return bytes;
-}
-
-struct SweepCase {
-  const char* name;
-  bool unnamed;  // unnamed temporaries where the folder allows them, else named ones
-};
-
-std::ostream& operator<<(std::ostream& out, const SweepCase& c) {
-  return out << c.name;
-}
-
-class SaveFaultSweep : public ::testing::TestWithParam<SweepCase> {};
+class SaveFaultSweep : public ::testing::TestWithParam<test::TemporaryKind> {};
 
 TEST_P(SaveFaultSweep, EveryFailingCallLeavesAWholeLogbookAndNoTemporary) {
   const bool unnamed = GetParam().unnamed;
-  const std::string olderBytes = Encode(SampleLogbook(1, 5, 40));
-  const std::string oldBytes = Encode(SampleLogbook(2, 7, 1));
+  const std::string olderBytes = test::EncodedBytes(SampleLogbook(1, 5, 40));
+  const std::string oldBytes = test::EncodedBytes(SampleLogbook(2, 7, 1));
   TLogbook changed = SampleLogbook(300, kGrafSize);  // about 640 kB: several writes
-  const std::string newBytes = Encode(changed);
+  const std::string newBytes = test::EncodedBytes(changed);
 
   constexpr int kGiveUp = 200;  // far more calls than a save makes
   std::set<std::string> failedKinds;
@@ -105,7 +90,7 @@ TEST_P(SaveFaultSweep, EveryFailingCallLeavesAWholeLogbookAndNoTemporary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Temporaries, SaveFaultSweep,
-                         ::testing::Values(SweepCase{"Unnamed", true}, SweepCase{"Named", false}),
+                         ::testing::Values(test::kUnnamedTemporary, test::kNamedTemporary),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -48,5 +49,16 @@ class FailingFileSystemCalls : public FileSystemCalls {
   int m_count = 0;
   std::string m_failedCall;
 };
+
+// The two ways a save makes its temporary, for tests run over both.
+struct TemporaryKind {
+  const char* name;
+  bool unnamed;  // unnamed temporaries where the folder allows them, else named ones
+};
+inline std::ostream& operator<<(std::ostream& out, const TemporaryKind& kind) {
+  return out << kind.name;
+}
+inline constexpr TemporaryKind kUnnamedTemporary{"Unnamed", true};
+inline constexpr TemporaryKind kNamedTemporary{"Named", false};
 
 }  // namespace zirdan::test

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/log_file.h"
 #include "core/logbook.h"
 #include "core/ponor.h"
 
@@ -49,6 +50,13 @@ inline TLogbook SampleLogbook(uint32_t count, uint16_t grafPocet = 0, uint16_t f
   logbook.RebuildSeznam();
   logbook.Nacteno = true;
   return logbook;
+}
+
+// The bytes a save writes for the logbook.
+inline std::string EncodedBytes(const TLogbook& lb, const SaveOptions& options = {}) {
+  std::string bytes;
+  if (!EncodeLogbook(lb, options, bytes)) bytes.clear();
+  return bytes;
 }
 
 }  // namespace zirdan::test
