@@ -280,7 +280,7 @@ TEST(LogFileCompatibleActivity, NamesTooLongToStoreFailTheSave) {
 // missing seed is written (delete the folder to make them anew); an existing one must
 // equal what the writer produces now, so a change of the written bytes is noticed.
 TEST(LogFileFuzzSeeds, EqualWhatTheWriterProduces) {
-  const fs::path folder = fs::path(ZIRDAN_SOURCE_DIR) / "tests/data/fuzz/log";
+  const fs::path folder = fs::path(ZIRDAN_SOURCE_DIR) / "fuzz/corpus/log_reader";
   fs::create_directories(folder);
 
   std::vector<std::pair<std::string, TLogbook>> seeds;
