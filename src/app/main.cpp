@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QStandardPaths>
 
 #include "ui/form_main.h"
 #include "adapters/qt_settings_store.h"
@@ -33,7 +34,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Zirdan");
   QApplication::setOrganizationName("Brandivo");
   QApplication::setApplicationVersion(ZIRDAN_VERSION);
-  const zirdan::StartOptions options = ReadCommandLine(QApplication::arguments());
+  zirdan::StartOptions options = ReadCommandLine(QApplication::arguments());
+  options.RecoveryFolder =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QLabel splash(QString("<h2>Zirdan LOG Editor</h2><p>%1</p>").arg(ZIRDAN_VERSION), nullptr,

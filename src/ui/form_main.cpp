@@ -67,7 +67,8 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
       m_options(std::move(options)),
       m_settings(ReadAppSettings(store)),
       m_translations(TTranslationFile::Load(m_options.LanguageFile)),
-      m_tables(TCategoryTables::BuiltIn()) {
+      m_tables(TCategoryTables::BuiltIn()),
+      m_recovery(m_options.RecoveryFolder) {
   m_ui->setupUi(this);
   // The list reads the logbook's list texts through a model, so a row costs nothing until
   // it is drawn. Its rows are all one height: the view measures one of them, not 65535.
@@ -363,8 +364,9 @@ void TFormMain::showEvent(QShowEvent* event) {
   m_firstShow = false;
   m_formJazyk->SetLanguages(LanguageNames(m_translations));
   LanguageLoad();
-  if (!m_options.StartFileName.empty())
+  if (!OfferRecoveryCopy() && !m_options.StartFileName.empty())
     OpenLogbookFile(QString::fromStdString(m_options.StartFileName));
+  StartRecoveryCopies();
   PlaceRememberedWindows();
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   ShowCurrentDive();
@@ -388,6 +390,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   m_settings.MLeft = x();
   RememberWindowGeometry();
   WriteAppSettings(m_settings, m_store);
+  m_recovery.Remove();  // saved or given up: nothing is left to recover
   event->accept();
 }
 

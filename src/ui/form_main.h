@@ -11,6 +11,7 @@
 #include "env/translation_file.h"
 #include "settings/app_settings.h"
 #include "editor/main_window_model.h"
+#include "editor/recovery_copy.h"
 
 class QAction;
 class QComboBox;
@@ -39,6 +40,7 @@ struct StartOptions {
   bool Debug = false;         // "/DEBUG": dump each received frame
   bool Analyza = false;       // "/ANALYZA"
   bool SaveBlock = false;     // "/SAVEBLOCK": keep every received frame
+  std::string RecoveryFolder;  // where unsaved edits are copied; empty = nowhere
 };
 
 // The main window: the dive list, the fields of the current dive, the menu.
@@ -59,6 +61,9 @@ class TFormMain : public QMainWindow {
   void LanguageLoad();
   // Shows the current dive in the fields (the model decides what).
   void ShowCurrentDive();
+  // Copies the logbook's unsaved edits to the recovery folder (the timer does it each
+  // minute while there are any).
+  void WriteRecoveryCopy();
 
   // Opens a logbook file (the open command after its dialog and question).
   bool OpenLogbookFile(const QString& path);
@@ -122,6 +127,10 @@ class TFormMain : public QMainWindow {
   void LanguageCommand();
   void RebuildValueCaptions();
 
+  // Offers the unsaved edits a crash left behind; true when they were opened.
+  bool OfferRecoveryCopy();
+  void StartRecoveryCopies();
+
   QString Text(const char* key) const;
   SaveOptions CurrentSaveOptions() const;
 
@@ -137,6 +146,8 @@ class TFormMain : public QMainWindow {
   QtDiveListModel* m_diveList = nullptr;
   bool m_neverSaved = false;  // a new logbook that has no file name yet
   bool m_firstShow = true;
+  RecoveryCopy m_recovery;
+  QTimer* m_recoveryTimer = nullptr;
   bool m_filling = false;
 
   std::array<QLineEdit*, kTextFieldCount> m_textFields{};

@@ -68,7 +68,10 @@ void TFormMain::ConnectEditMenu() {
 }
 
 bool TFormMain::AskToSaveChanges() {
-  if (ShowAppMessage(Text("StrUlozitZmeny"), MessageKind::Question) != kResultYes) return true;
+  if (ShowAppMessage(Text("StrUlozitZmeny"), MessageKind::Question) != kResultYes) {
+    m_recovery.Remove();  // the diver gives the changes up
+    return true;
+  }
   return SaveAsCommand();
 }
 
@@ -140,6 +143,7 @@ bool TFormMain::SaveLogbookFile(const QString& path) {
   }
   m_model->SetFileName(path.toStdString());
   m_neverSaved = false;
+  m_recovery.Remove();
   UpdateStatusPanel();
   return true;
 }

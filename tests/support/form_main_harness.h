@@ -219,6 +219,7 @@ class FormMainGuiTest : public ::testing::Test {
     StartOptions options;
     options.StartFileName = startFile;
     options.LanguageFile = m_languageFile;
+    options.RecoveryFolder = m_recoveryFolder;
     auto window = std::make_unique<TFormMain>(m_store, options);
     window->show();
     window->activateWindow();
@@ -257,6 +258,7 @@ class FormMainGuiTest : public ::testing::Test {
   }
 
   ScratchFolder m_folder;
+  std::string m_recoveryFolder;  // where the window copies unsaved edits; empty = nowhere
   MemorySettingsStore m_store;
   std::string m_languageFile;
   std::string m_logPath;
