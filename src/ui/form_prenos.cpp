@@ -12,8 +12,8 @@
 
 namespace zirdan {
 
-TFormPrenos::TFormPrenos(DeveloperSwitches switches, const TMessageTable& messages,
-                         TFormInfo& info, QWidget* parent, std::string dumpFolder)
+TFormPrenos::TFormPrenos(DeveloperSwitches switches, const TMessageTable& messages, TFormInfo& info,
+                         QWidget* parent, std::string dumpFolder)
     : TFixedDialog(parent),
       m_ui(new Ui::FormPrenos),
       m_messages(messages),

@@ -40,9 +40,9 @@ class TFormPrenos : public TFixedDialog {
   ~TFormPrenos() override;
 
   struct Request {
-    std::string Device;         // the serial device of the chosen port
-    bool OnlyNewDives = true;   // skip the dives not later than the logbook's last dive
-    bool ShowInfo = false;      // the information window before the merge
+    std::string Device;        // the serial device of the chosen port
+    bool OnlyNewDives = true;  // skip the dives not later than the logbook's last dive
+    bool ShowInfo = false;     // the information window before the merge
     char DecimalSeparator = '.';
   };
   // Runs one transfer modally. When a frame was received and accepted, its dives are merged

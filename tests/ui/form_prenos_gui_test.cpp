@@ -143,8 +143,9 @@ TEST_F(TransferGuiTest, DownloadOverTheSerialLineAddsTheDivesTheToolDecodes) {
   Download(*window, [&](QDialog& dialog) {
     ASSERT_TRUE(WaitUntilListening(dialog));
     EXPECT_EQ(Timeout(dialog).interval(), 120000);
-    simulate = std::async(std::launch::async,
-                          [&] { return RunTool({"simulate", sent, "--device", computerSide.Path()}); });
+    simulate = std::async(std::launch::async, [&] {
+      return RunTool({"simulate", sent, "--device", computerSide.Path()});
+    });
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return Find<QProgressBar>(dialog, "PB")->value() == int{kFrameSize}; }, 20000));
   });
@@ -222,7 +223,8 @@ TEST_F(TransferGuiTest, APortThatCannotBeOpenedIsNamedAndTheWindowWaitsForKonec)
   });
   ASSERT_EQ(m_shown.size(), 3u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
-  EXPECT_TRUE(m_shown[0].text.contains(QString::fromStdString(missing))) << m_shown[0].text.toStdString();
+  EXPECT_TRUE(m_shown[0].text.contains(QString::fromStdString(missing)))
+      << m_shown[0].text.toStdString();
   EXPECT_EQ(m_shown[1].text, "closing");
   EXPECT_EQ(m_shown[2].text, "invalid");
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);
