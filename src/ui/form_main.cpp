@@ -15,7 +15,9 @@
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_hodnota.h"
+#include "ui/form_info.h"
 #include "ui/form_jazyk.h"
+#include "ui/form_prenos.h"
 #include "ui/form_query.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
@@ -104,6 +106,7 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   m_formHodnota = std::make_unique<TFormHodnota>(this);
   m_formCislo = std::make_unique<TFormCislo>(this);
   m_formJazyk = std::make_unique<TFormJazyk>(this);
+  CreateTransferWindows();
   CreateGraphs();
 
   // The main window has one fixed size: 632 x 419 of fields under its menu bar.
@@ -135,6 +138,7 @@ void TFormMain::ConnectSignals() {
   ConnectFileMenu();
   ConnectEditMenu();
   ConnectSettingsMenu();
+  ConnectTransferMenu();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

@@ -31,6 +31,8 @@ class TFormQuery;
 class TFormHodnota;
 class TFormCislo;
 class TFormJazyk;
+class TFormPrenos;
+class TFormInfo;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -82,6 +84,8 @@ class TFormMain : public QMainWindow {
   void ConnectFileMenu();
   void ConnectEditMenu();
   void ConnectSettingsMenu();
+  void CreateTransferWindows();
+  void ConnectTransferMenu();
   void ApplySettingsToMenu();
 
   // The four operations every command uses.
@@ -118,6 +122,9 @@ class TFormMain : public QMainWindow {
   void PickListCommand(MainWindowModel::PickList list);
   void CopyFromPreviousDive(QWidget* field);
   void ConvertCommand(Encoding source, Encoding target);
+
+  // Download from the dive computer.
+  void DownloadCommand();
 
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
@@ -165,6 +172,8 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormHodnota> m_formHodnota;
   std::unique_ptr<TFormCislo> m_formCislo;
   std::unique_ptr<TFormJazyk> m_formJazyk;
+  std::unique_ptr<TFormInfo> m_formInfo;
+  std::unique_ptr<TFormPrenos> m_formPrenos;
 };
 
 }  // namespace zirdan

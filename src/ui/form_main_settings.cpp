@@ -11,7 +11,9 @@
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_hodnota.h"
+#include "ui/form_info.h"
 #include "ui/form_jazyk.h"
+#include "ui/form_prenos.h"
 #include "ui/form_main.h"
 #include "ui/form_query.h"
 #include "adapters/qt_text.h"
@@ -154,7 +156,8 @@ void TFormMain::LanguageLoad() {
       {m_formJazyk.get(), "FormJazyk"},    {m_formHodnota.get(), "FormHodnota"},
       {GraphWindowWidget(), "FormGraf"},   {m_formQuery.get(), "FormQuery"},
       {m_dialogTyp.get(), "DialogTyp"},    {m_dialogAktivita.get(), "DialogAktivita"},
-      {m_dialogChyby.get(), "DialogChyby"}};
+      {m_dialogChyby.get(), "DialogChyby"},
+      {m_formPrenos.get(), "FormPrenos"},  {m_formInfo.get(), "FormInfo"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 

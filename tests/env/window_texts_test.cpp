@@ -222,6 +222,8 @@ std::vector<TWindowUi> TranslatedWindows() {
   return {
       {"src/ui/form_main.ui", "FormMain", mainRuntime, false},
       {"src/ui/form_jazyk.ui", "FormJazyk", {}, false},
+      {"src/ui/form_prenos.ui", "FormPrenos", {}, false},
+      {"src/ui/form_info.ui", "FormInfo", {}, false},
       {"src/ui/form_hodnota.ui", "FormHodnota", {"Label1"}, false},
       {"src/ui/form_graf.ui", "FormGraf", {}, false},
       {"src/ui/form_query.ui", "FormQuery", {}, false},

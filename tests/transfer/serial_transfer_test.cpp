@@ -1,11 +1,7 @@
 // A download over a serial line: `simulate` plays the dive computer on one pseudo-terminal,
 // `receive` listens on another, and the test carries the bytes from one to the other as the
 // interface cable would.
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -17,76 +13,18 @@
 #include <thread>
 
 #include "support/cli_runner.h"
+#include "support/pseudo_terminal.h"
 #include "transfer/dump_file.h"
 
 namespace zirdan {
 namespace {
 
 using namespace std::chrono_literals;
+using test::PseudoTerminal;
 using test::ReadFileBytes;
+using test::Relay;
 using test::RunTool;
 using test::ScratchFolder;
-
-// One pseudo-terminal: the tool opens the slave device by its path; the test keeps both ends
-// open so that the line never hangs up between the tool's opens and closes.
-class PseudoTerminal {
- public:
-  PseudoTerminal() {
-    char name[256] = {};
-    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
-    m_path = name;
-    termios raw{};
-    tcgetattr(m_slave, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(m_slave, TCSANOW, &raw);
-  }
-  ~PseudoTerminal() {
-    if (m_master >= 0) close(m_master);
-    if (m_slave >= 0) close(m_slave);
-  }
-  PseudoTerminal(const PseudoTerminal&) = delete;
-  PseudoTerminal& operator=(const PseudoTerminal&) = delete;
-
-  bool Ok() const { return !m_path.empty(); }
-  const std::string& Path() const { return m_path; }
-  int Master() const { return m_master; }
-
- private:
-  int m_master = -1;
-  int m_slave = -1;
-  std::string m_path;
-};
-
-// Copies every byte that comes out of `from` into `to` until stopped.
-class Relay {
- public:
-  Relay(int from, int to) : m_thread([this, from, to] { Run(from, to); }) {}
-  ~Relay() {
-    m_stop = true;
-    m_thread.join();
-  }
-  std::size_t Carried() const { return m_carried; }
-
- private:
-  void Run(int from, int to) {
-    char buffer[512];
-    while (!m_stop) {
-      pollfd p{from, POLLIN, 0};
-      if (poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) continue;
-      const ssize_t n = read(from, buffer, sizeof buffer);
-      if (n <= 0) continue;
-      for (ssize_t done = 0; done < n;) {
-        const ssize_t w = write(to, buffer + done, static_cast<std::size_t>(n - done));
-        if (w > 0) done += w;
-      }
-      m_carried += static_cast<std::size_t>(n);
-    }
-  }
-
-  std::atomic<bool> m_stop = false;
-  std::atomic<std::size_t> m_carried = 0;
-  std::thread m_thread;
-};
 
 // Runs a command line through the shell with stdout and stderr going to the given files.
 int RunShell(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
