@@ -25,9 +25,12 @@ void Require(bool condition) {
 
 const std::array<std::string, 7> kWeekdays = {"Po", "Út", "St", "Čt", "Pá", "So", "Ne"};
 
-// The listing reads files, so the input goes to one file of this process.
+// The listing reads files, so the input goes to one file of this process, in memory
+// where the system offers a folder for it.
 const std::string& InputPath() {
-  static const std::string path = "/tmp/zirdan-fuzz-import-" + std::to_string(::getpid()) + ".LOG";
+  static const std::string path = (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                  std::string("/zirdan-fuzz-import-") +
+                                  std::to_string(::getpid()) + ".LOG";
   return path;
 }
 
