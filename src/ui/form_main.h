@@ -30,6 +30,8 @@ class TFormQuery;
 class TFormHodnota;
 class TFormCislo;
 class TFormJazyk;
+class TFormStatistika;
+class TFormPrehled;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -77,6 +79,7 @@ class TFormMain : public QMainWindow {
   void ConnectFileMenu();
   void ConnectEditMenu();
   void ConnectSettingsMenu();
+  void ConnectReportsMenu();
   void ApplySettingsToMenu();
 
   // The four operations every command uses.
@@ -113,6 +116,13 @@ class TFormMain : public QMainWindow {
   void PickListCommand(MainWindowModel::PickList list);
   void CopyFromPreviousDive(QWidget* field);
   void ConvertCommand(Encoding source, Encoding target);
+
+  // Statistics, overview, text output of the current dive, CSV export.
+  void StatisticsCommand();
+  void OverviewCommand();
+  void DiveTextCommand();
+  void ExportCommand();
+  bool EnsureLogbookHasFile();
 
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
@@ -154,6 +164,8 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormHodnota> m_formHodnota;
   std::unique_ptr<TFormCislo> m_formCislo;
   std::unique_ptr<TFormJazyk> m_formJazyk;
+  std::unique_ptr<TFormStatistika> m_formStatistika;
+  std::unique_ptr<TFormPrehled> m_formPrehled;
 };
 
 }  // namespace zirdan
