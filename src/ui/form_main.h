@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/category_tables.h"
@@ -30,8 +31,10 @@ class TFormQuery;
 class TFormHodnota;
 class TFormCislo;
 class TFormJazyk;
+class TReportWindow;
 class TFormStatistika;
 class TFormPrehled;
+struct ReportSource;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -118,8 +121,8 @@ class TFormMain : public QMainWindow {
   void ConvertCommand(Encoding source, Encoding target);
 
   // Statistics, overview, text output of the current dive, CSV export.
-  void StatisticsCommand();
-  void OverviewCommand();
+  void ReportCommand(TReportWindow& window,
+                     const std::function<std::vector<std::string>(const ReportSource&)>& build);
   void DiveTextCommand();
   void ExportCommand();
   bool EnsureLogbookHasFile();

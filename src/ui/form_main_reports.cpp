@@ -45,40 +45,31 @@ QString AbsolutePath(const std::string& path) {
 }  // namespace
 
 void TFormMain::ConnectReportsMenu() {
-  connect(m_ui->Statistika2, &QAction::triggered, this, &TFormMain::StatisticsCommand);
-  connect(m_ui->Prehled1, &QAction::triggered, this, &TFormMain::OverviewCommand);
+  connect(m_ui->Statistika2, &QAction::triggered, this, [this] {
+    ReportCommand(*m_formStatistika, [this](const ReportSource& source) {
+      return BuildStatisticsText(source, {m_settings.PocetPonoruProSoucet});
+    });
+  });
+  connect(m_ui->Prehled1, &QAction::triggered, this,
+          [this] { ReportCommand(*m_formPrehled, &BuildOverviewText); });
   connect(m_ui->Vstupdotextovhosouboru1, &QAction::triggered, this, &TFormMain::DiveTextCommand);
   connect(m_ui->Export1, &QAction::triggered, this, &TFormMain::ExportCommand);
 }
 
-void TFormMain::StatisticsCommand() {
+void TFormMain::ReportCommand(
+    TReportWindow& window,
+    const std::function<std::vector<std::string>(const ReportSource&)>& build) {
   StoreEditedDive();
   if (!m_model->Logbook().Nacteno) return;
   const QString path = AbsolutePath(m_model->FileName());
   std::vector<std::string> lines;
   {
-    // A logbook of tens of thousands of dives takes a noticeable moment.
+    // The statistics of tens of thousands of dives take a noticeable moment.
     BusyCursor busy;
-    const ReportSource source{m_model->Logbook(), m_messages, m_tables,
-                              ToWin1250(path),    Today(),    SystemDecimalSeparator()};
-    lines = BuildStatisticsText(source, {m_settings.PocetPonoruProSoucet});
+    lines = build({m_model->Logbook(), m_messages, m_tables, ToWin1250(path), Today(),
+                   SystemDecimalSeparator()});
   }
-  m_formStatistika->ShowReport(lines, QFileInfo(path).absolutePath());
-  ShowCurrentDive();
-}
-
-void TFormMain::OverviewCommand() {
-  StoreEditedDive();
-  if (!m_model->Logbook().Nacteno) return;
-  const QString path = AbsolutePath(m_model->FileName());
-  std::vector<std::string> lines;
-  {
-    BusyCursor busy;
-    const ReportSource source{m_model->Logbook(), m_messages, m_tables,
-                              ToWin1250(path),    Today(),    SystemDecimalSeparator()};
-    lines = BuildOverviewText(source);
-  }
-  m_formPrehled->ShowReport(lines, QFileInfo(path).absolutePath());
+  window.ShowReport(lines, QFileInfo(path).absolutePath());
   ShowCurrentDive();
 }
 

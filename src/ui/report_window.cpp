@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "adapters/qt_plain_text_print.h"
 #include "adapters/qt_text.h"
@@ -70,11 +72,19 @@ void TReportWindow::Attach(Parts parts) {
 
 void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QString& folder) {
   m_folder = folder;
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) texts.push_back(FromWin1250(line));
-  m_parts.Memo->setPlainText(texts.join('\n'));
-  m_parts.Memo->setFont(FixedFont());
+  {
+    // The text of a large logbook runs to hundreds of thousands of lines: filling the memo
+    // takes a moment too.
+    BusyCursor busy;
+    std::string text;
+    for (const std::string& line : lines) {
+      text += line;
+      text += '\n';
+    }
+    if (!text.empty()) text.pop_back();
+    m_parts.Memo->setPlainText(FromWin1250(text));
+    m_parts.Memo->setFont(FixedFont());
+  }
   m_parts.Memo->setFocus();
   exec();
 }
@@ -116,6 +126,11 @@ void TReportWindow::SaveCommand() {
 void TReportWindow::PrintCommand() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(windowTitle());
+  // Without a printer the dialog offers only a PDF file: it proposes one beside the logbook
+  // rather than a bare folder.
+  if (QPrinterInfo::availablePrinterNames().isEmpty())
+    printer.setOutputFileName(
+        QDir(m_folder).filePath(QFileInfo(m_proposedFileName).completeBaseName() + ".pdf"));
   if (!ChoosePrinter(printer, this)) return;
   int pages = 0;
   {

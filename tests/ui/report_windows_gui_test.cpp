@@ -135,6 +135,9 @@ TEST_F(ReportWindowsTest, EachReportWindowShowsSavesAndPrintsTheToolsText) {
     EXPECT_EQ(ReadFileBytes(saved), ReadFileBytes(saved + ".tool"));
     EXPECT_GE(printedPages, 1);
     EXPECT_EQ(PdfPageCount(pdf), printedPages);
+    // Kept beside the screenshots, to be looked at.
+    std::filesystem::copy_file(pdf, ZIRDAN_BINARY_DIR "/" + std::string(c.command) + ".pdf",
+                               std::filesystem::copy_options::overwrite_existing);
   }
   // The windows remember where they were; the sizes come from the settings.
   window->close();
