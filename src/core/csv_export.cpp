@@ -15,6 +15,8 @@ enum CsvFile : std::size_t { kDive, kGraph, kDiveType, kActivity, kError, kBuddy
 
 // Rows are gathered in memory and handed to the file in blocks of about this size.
 constexpr std::size_t kBlockSize = 1 << 20;
+// Dives written between two progress reports.
+constexpr std::size_t kProgressStep = 512;
 
 // One export file being written: its rows not yet handed over, and the writer that keeps
 // them under a temporary name until all six files are complete.
@@ -225,7 +227,8 @@ CsvFileNames CsvFileNamesFor(const std::string& logbookPath) {
 }
 
 OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
-                   const CodecContext& codec, const CsvHeadingTexts& headings) {
+                   const CodecContext& codec, const CsvHeadingTexts& headings,
+                   const CsvExportProgress& progress) {
   const CsvFileNames names = CsvFileNamesFor(logbookPath);
   // The writer's own failure names the file and the system's reason.
   auto fail = [](const OpResult& failure) {
@@ -240,7 +243,12 @@ OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
 
   CsvWriter writer(codec, headings);
   writer.WriteHeadings(files);
-  logbook.ForEach([&](const pam& dive) { writer.WriteDive(dive, files); });
+  const std::size_t total = logbook.PocetPonoru();
+  std::size_t written = 0;
+  logbook.ForEach([&](const pam& dive) {
+    writer.WriteDive(dive, files);
+    if (++written % kProgressStep == 0 && progress) progress(written, total);
+  });
 
   // All six are complete on disk before any of them replaces an earlier export.
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
@@ -250,6 +258,7 @@ OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
   for (std::size_t i = 0; i < kCsvFileCount; ++i) {
     if (OpResult committed = files[i].File.Commit(); !committed) return fail(committed);
   }
+  if (progress) progress(total, total);
   return OpResult::Success();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,10 @@ struct CsvHeadingTexts {
 // The message of a failed export; the failure's detail names the file and the reason.
 inline constexpr const char* kCsvExportErrorKey = "StrChybaDat";
 
+// Told how many dives of how many are written, from time to time while the export runs
+// and once at its end, so that a window can show the progress of a large logbook.
+using CsvExportProgress = std::function<void(std::size_t written, std::size_t total)>;
+
 // Writes the whole logbook as six tab-separated tables beside `logbookPath`, one line per
 // dive, per profile sample, per set dive type, activity and error, and per buddy. Dives are
 // viewed through the record-to-view conversion with `codec` (its decimal separator is also
@@ -42,6 +48,7 @@ inline constexpr const char* kCsvExportErrorKey = "StrChybaDat";
 // only a rename that fails part-way through the six can leave some of them replaced. The
 // logbook is not changed. The files written are the ones CsvFileNamesFor names.
 OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
-                   const CodecContext& codec, const CsvHeadingTexts& headings);
+                   const CodecContext& codec, const CsvHeadingTexts& headings,
+                   const CsvExportProgress& progress = {});
 
 }  // namespace zirdan

@@ -18,7 +18,9 @@
 #include "ui/form_info.h"
 #include "ui/form_jazyk.h"
 #include "ui/form_prenos.h"
+#include "ui/form_prehled.h"
 #include "ui/form_query.h"
+#include "ui/form_statistika.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
@@ -107,6 +109,8 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   m_formCislo = std::make_unique<TFormCislo>(this);
   m_formJazyk = std::make_unique<TFormJazyk>(this);
   CreateTransferWindows();
+  m_formStatistika = std::make_unique<TFormStatistika>(m_settings, m_messages, this);
+  m_formPrehled = std::make_unique<TFormPrehled>(m_settings, m_messages, this);
   CreateGraphs();
 
   // The main window has one fixed size: 632 x 419 of fields under its menu bar.
@@ -139,6 +143,7 @@ void TFormMain::ConnectSignals() {
   ConnectEditMenu();
   ConnectSettingsMenu();
   ConnectTransferMenu();
+  ConnectReportsMenu();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

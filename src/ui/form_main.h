@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/category_tables.h"
@@ -33,6 +34,10 @@ class TFormCislo;
 class TFormJazyk;
 class TFormPrenos;
 class TFormInfo;
+class TReportWindow;
+class TFormStatistika;
+class TFormPrehled;
+struct ReportSource;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -86,6 +91,7 @@ class TFormMain : public QMainWindow {
   void ConnectSettingsMenu();
   void CreateTransferWindows();
   void ConnectTransferMenu();
+  void ConnectReportsMenu();
   void ApplySettingsToMenu();
 
   // The four operations every command uses.
@@ -125,6 +131,12 @@ class TFormMain : public QMainWindow {
 
   // Download from the dive computer.
   void DownloadCommand();
+  // Statistics, overview, text output of the current dive, CSV export.
+  void ReportCommand(TReportWindow& window,
+                     const std::function<std::vector<std::string>(const ReportSource&)>& build);
+  void DiveTextCommand();
+  void ExportCommand();
+  bool EnsureLogbookHasFile();
 
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
@@ -174,6 +186,8 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormJazyk> m_formJazyk;
   std::unique_ptr<TFormInfo> m_formInfo;
   std::unique_ptr<TFormPrenos> m_formPrenos;
+  std::unique_ptr<TFormStatistika> m_formStatistika;
+  std::unique_ptr<TFormPrehled> m_formPrehled;
 };
 
 }  // namespace zirdan

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "core/log_file.h"
+#include "ui/busy_cursor.h"
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_main.h"
@@ -14,15 +15,6 @@ namespace zirdan {
 namespace {
 
 const QString kLogFilter = "LOG (*.LOG *.log);;All files (*)";
-
-// The hourglass for the length of a command.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString FileNameOf(const std::string& path) {
   return QString::fromStdString(path);

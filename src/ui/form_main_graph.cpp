@@ -2,6 +2,8 @@
 #include "ui/form_graf.h"
 #include "adapters/qt_profile_view.h"
 #include "ui/form_main.h"
+#include "ui/form_prehled.h"
+#include "ui/form_statistika.h"
 #include "ui_form_main.h"
 
 namespace zirdan {
@@ -31,10 +33,14 @@ QWidget* TFormMain::GraphWindowWidget() {
 
 void TFormMain::PlaceRememberedWindows() {
   m_graf->SetGeometry(m_settings.Graf);
+  m_formStatistika->SetGeometry(m_settings.Statistika);
+  m_formPrehled->SetGeometry(m_settings.Prehled);
 }
 
 void TFormMain::RememberWindowGeometry() {
   m_settings.Graf = m_graf->Geometry();
+  m_settings.Statistika = m_formStatistika->Geometry();
+  m_settings.Prehled = m_formPrehled->Geometry();
 }
 
 void TFormMain::ToggleGraphWindow() {

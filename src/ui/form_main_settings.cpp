@@ -15,7 +15,9 @@
 #include "ui/form_jazyk.h"
 #include "ui/form_prenos.h"
 #include "ui/form_main.h"
+#include "ui/form_prehled.h"
 #include "ui/form_query.h"
+#include "ui/form_statistika.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
@@ -156,8 +158,9 @@ void TFormMain::LanguageLoad() {
       {m_formJazyk.get(), "FormJazyk"},    {m_formHodnota.get(), "FormHodnota"},
       {GraphWindowWidget(), "FormGraf"},   {m_formQuery.get(), "FormQuery"},
       {m_dialogTyp.get(), "DialogTyp"},    {m_dialogAktivita.get(), "DialogAktivita"},
-      {m_dialogChyby.get(), "DialogChyby"},
-      {m_formPrenos.get(), "FormPrenos"},  {m_formInfo.get(), "FormInfo"}};
+      {m_dialogChyby.get(), "DialogChyby"}, {m_formStatistika.get(), "FormStatistika"},
+      {m_formPrehled.get(), "FormPrehled"}, {m_formPrenos.get(), "FormPrenos"},
+      {m_formInfo.get(), "FormInfo"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 

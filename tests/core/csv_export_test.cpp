@@ -297,6 +297,17 @@ TEST_F(CsvExportTest, LeavesTheLogbookAsItWas) {
   EXPECT_EQ(static_cast<const ponor&>(*m_book.Prvni()), d);
 }
 
+TEST_F(CsvExportTest, ReportsProgressEvery512DivesAndAtTheEnd) {
+  for (int i = 0; i < 1100; ++i) m_book.Append(ponor{});
+  std::vector<std::pair<std::size_t, std::size_t>> reports;
+  ASSERT_TRUE(ExportCsv(m_book, m_logPath, {m_tables}, {m_messages, m_labels.Label},
+                        [&](std::size_t written, std::size_t total) {
+                          reports.emplace_back(written, total);
+                        }));
+  EXPECT_EQ(reports, (std::vector<std::pair<std::size_t, std::size_t>>{
+                         {512, 1100}, {1024, 1100}, {1100, 1100}}));
+}
+
 TEST(CsvFileNames, FollowTheLogbookNameWithItsExtension) {
   const CsvFileNames names = CsvFileNamesFor("/data/moje.LOG");
   EXPECT_EQ(names[0], "/data/moje.LOG.dive.csv");

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/message_table.h"
+#include "settings/app_settings.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+
+namespace zirdan {
+
+// Chooses the printer for a report window's print command; false when the user cancels.
+// The default shows the platform's print dialog (which also offers printing to a PDF file).
+using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
+// Replaces how the printer is chosen, so tests can print to a PDF file without a dialog;
+// nullptr brings the print dialog back.
+void SetPrinterChoice(PrinterChoice choice);
+
+// What the statistics window and the overview window share: a report text in a memo that
+// fills the window, in the fixed-pitch font of the settings, with a popup menu to save it,
+// print it, ask for help and close. The memo can be edited; what the user types is saved and
+// printed too. Esc, a double click on the memo and the close item close the window.
+class TReportWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  ~TReportWindow() override;
+
+  // Shows the report (Windows-1250 lines) modally; returns when the user has closed it.
+  // `folder` is where the save dialog first looks (the logbook's folder).
+  void ShowReport(const std::vector<std::string>& lines, const QString& folder);
+  // The memo's lines as the window holds them now.
+  QStringList Lines() const;
+
+  // Position and size as the settings keep them.
+  WindowGeometry Geometry() const;
+  void SetGeometry(const WindowGeometry& geometry);
+
+  // The memo's commands, also for tests.
+  void SaveCommand();
+  void PrintCommand();
+
+ Q_SIGNALS:
+  // The help item: the help page of this context number is wanted. Nothing opens help pages
+  // yet; the main window will connect this when it can.
+  void HelpRequested(int helpContext);
+
+ protected:
+  // The window's own components, made by its Designer form.
+  struct Parts {
+    QPlainTextEdit* Memo;
+    QAction* Save;   // Uloit2
+    QAction* Print;  // Tisk2
+    QAction* Help;   // Npovda2
+    QAction* Close;  // Zpt2
+  };
+  // `settings` (fonts) and `messages` (failure texts) must outlive the window.
+  TReportWindow(const TAppSettings& settings, const TMessageTable& messages, int helpContext,
+                QString proposedFileName, QWidget* parent);
+  // Called by the window once its form is set up: builds the popup menu PopupMenu1 from
+  // the items in their order and connects them.
+  void Attach(Parts parts);
+
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QFont FixedFont() const;
+
+  const TAppSettings& m_settings;
+  const TMessageTable& m_messages;
+  const int m_helpContext;
+  const QString m_proposedFileName;
+  QString m_folder;
+  Parts m_parts{};
+  QMenu* m_popup = nullptr;
+};
+
+}  // namespace zirdan

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zirdan {
+
+// Asks where to write a text file: the save dialog of the report windows and of the text
+// output of a dive (types "TXT" and all files, extension ".TXT" added to a bare name, asks
+// before replacing an existing file). `proposedPath` gives the folder and the name first
+// offered. Returns the chosen path, or an empty one when the user cancels.
+QString AskTextFileName(QWidget* parent, const QString& title, const QString& proposedPath);
+
+// A menu caption as a dialog title: without its first "&" (which marks the key letter).
+QString CaptionWithoutAccelerator(QString caption);
+
+}  // namespace zirdan
