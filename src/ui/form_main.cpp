@@ -17,6 +17,8 @@
 #include "ui/form_hodnota.h"
 #include "ui/form_jazyk.h"
 #include "ui/form_query.h"
+#include "ui/form_hledat.h"
+#include "ui/form_vyber.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
@@ -103,6 +105,8 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   m_formHodnota = std::make_unique<TFormHodnota>(this);
   m_formCislo = std::make_unique<TFormCislo>(this);
   m_formJazyk = std::make_unique<TFormJazyk>(this);
+  m_formVyber = std::make_unique<TFormVyber>(this);
+  m_formHledat = std::make_unique<TFormHledat>(this);
   CreateGraphs();
 
   // The main window has one fixed size: 632 x 419 of fields under its menu bar.
@@ -134,6 +138,7 @@ void TFormMain::ConnectSignals() {
   ConnectFileMenu();
   ConnectEditMenu();
   ConnectSettingsMenu();
+  ConnectImportJoinSearch();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

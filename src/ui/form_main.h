@@ -30,6 +30,8 @@ class TFormQuery;
 class TFormHodnota;
 class TFormCislo;
 class TFormJazyk;
+class TFormVyber;
+class TFormHledat;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -114,6 +116,15 @@ class TFormMain : public QMainWindow {
   void CopyFromPreviousDive(QWidget* field);
   void ConvertCommand(Encoding source, Encoding target);
 
+  // Import, join and split, search.
+  void ConnectImportJoinSearch();
+  void ImportCommand();
+  void JoinCommand();
+  void SplitCommand();
+  void SearchCommand();
+  void SearchNextCommand();
+  void RunSearch(bool fromFirstDive);
+
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
                      QAction* item);
@@ -154,6 +165,8 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormHodnota> m_formHodnota;
   std::unique_ptr<TFormCislo> m_formCislo;
   std::unique_ptr<TFormJazyk> m_formJazyk;
+  std::unique_ptr<TFormVyber> m_formVyber;
+  std::unique_ptr<TFormHledat> m_formHledat;
 };
 
 }  // namespace zirdan

@@ -14,6 +14,8 @@
 #include "ui/form_jazyk.h"
 #include "ui/form_main.h"
 #include "ui/form_query.h"
+#include "ui/form_hledat.h"
+#include "ui/form_vyber.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
@@ -154,7 +156,9 @@ void TFormMain::LanguageLoad() {
       {m_formJazyk.get(), "FormJazyk"},    {m_formHodnota.get(), "FormHodnota"},
       {GraphWindowWidget(), "FormGraf"},   {m_formQuery.get(), "FormQuery"},
       {m_dialogTyp.get(), "DialogTyp"},    {m_dialogAktivita.get(), "DialogAktivita"},
-      {m_dialogChyby.get(), "DialogChyby"}};
+      {m_dialogChyby.get(), "DialogChyby"},
+      {m_formVyber.get(), "FormVyber"},
+      {m_formHledat.get(), "FormHledat"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 

@@ -1,0 +1,191 @@
+// Search, search next, and the check that every item of the main menu does something.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <set>
+
+#include "support/form_main_harness.h"
+#include "support/qt_application.h"
+
+namespace zirdan {
+namespace {
+
+const bool kApplication = test::UseQtApplication<QApplication>();
+
+using test::ClickBox;
+using test::Find;
+using test::ModalAnswer;
+using test::PressEnter;
+using test::PressEscape;
+using test::Text;
+
+class SearchTest : public test::FormMainGuiTest {
+ protected:
+  void SetUp() override {
+    FormMainGuiTest::SetUp();
+    std::string ini = test::kLanguageIni;
+    ini.insert(ini.find("[Strings2]\n") + 11, "StrNenasel=No further dive contains\n");
+    test::WriteFileBytes(m_languageFile, ini);
+    TLogbook book;
+    for (const char* buddy : {"NOVÁKOVÁ", "Petr", "Nováková", "Novakova"}) {
+      ponor dive = test::SampleDive(1);
+      dive.Partner = Utf8ToWin1250(buddy);
+      book.Append(dive);
+    }
+    book.PrvniCislo = 1;
+    book.Renumber();
+    book.Nacteno = true;
+    ASSERT_TRUE(SaveLogbook(m_logPath, book));
+  }
+
+  // Ctrl+F, answered by typing `text` (when given), choosing the field and start, and Enter.
+  void Search(TFormMain& window, const QString& text, const char* field, const char* from) {
+    ModalAnswer answer([&](QDialog& dialog) {
+      EXPECT_EQ(dialog.focusWidget(), Find<QLineEdit>(dialog, "EditHledat"));
+      // Typed as one piece: the key simulation knows no accented letters.
+      Find<QLineEdit>(dialog, "EditHledat")->insert(text);
+      ClickBox(Find<QRadioButton>(dialog, field));
+      ClickBox(Find<QRadioButton>(dialog, from));
+      PressEnter(dialog);
+    });
+    Press(window, Qt::Key_F, Qt::ControlModifier);
+  }
+
+  // A key on the main window. It is made active first: without a window manager nothing gives it
+  // back after a dialog, and its shortcuts only work while it is active.
+  static void Press(TFormMain& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, key, modifiers);
+  }
+  static void SearchNext(TFormMain& window) { Press(window, Qt::Key_F3); }
+};
+
+TEST_F(SearchTest, FindsByLetterCaseButNotWithoutDiacritics) {
+  auto window = StartWithLogbook();  // the last dive, Novakova, is shown
+  Search(*window, "ová", "Partner", "Zacatek");
+  EXPECT_TRUE(m_shown.empty());
+  EXPECT_EQ(CurrentRow(*window), 0);  // the first dive is examined too
+  EXPECT_EQ(Text(*window, "EditPartner"), "NOVÁKOVÁ");
+  SearchNext(*window);
+  EXPECT_EQ(CurrentRow(*window), 2);
+  EXPECT_EQ(Text(*window, "EditPartner"), "Nováková");
+  // "Novakova" does not match: the current dive stays.
+  SearchNext(*window);
+  ASSERT_EQ(m_shown.size(), 1u);
+  EXPECT_EQ(m_shown[0].text, "No further dive contains \"ová\" ");
+  EXPECT_EQ(m_shown[0].kind, MessageKind::Information);
+  EXPECT_EQ(CurrentRow(*window), 2);
+}
+
+TEST_F(SearchTest, SearchNextOnTheLastDiveReportsAtOnce) {
+  auto window = StartWithLogbook();
+  SearchNext(*window);  // nothing typed yet: nothing happens
+  EXPECT_TRUE(m_shown.empty());
+  ClickRow(*window, 1);
+  Search(*window, "n", "Partner", "Dalsi");  // continues after dive 2
+  EXPECT_EQ(CurrentRow(*window), 2);
+  ClickRow(*window, 3);
+  SearchNext(*window);
+  ASSERT_EQ(m_shown.size(), 1u);
+  EXPECT_EQ(m_shown[0].text, "No further dive contains \"n\" ");
+  EXPECT_EQ(CurrentRow(*window), 3);
+}
+
+TEST_F(SearchTest, TheWindowKeepsItsChoicesAndEscapeOrEmptyTextDoNothing) {
+  auto window = StartWithLogbook();
+  Search(*window, "petr", "Partner", "Zacatek");
+  EXPECT_EQ(CurrentRow(*window), 1);
+  ClickRow(*window, 3);
+  {
+    ModalAnswer answer([](QDialog& dialog) {
+      EXPECT_EQ(Find<QLineEdit>(dialog, "EditHledat")->text(), "petr");
+      EXPECT_TRUE(Find<QRadioButton>(dialog, "Partner")->isChecked());
+      EXPECT_TRUE(Find<QRadioButton>(dialog, "Zacatek")->isChecked());
+      test::SaveScreenshot(dialog, "form_hledat");
+      PressEscape(dialog);
+    });
+    Press(*window, Qt::Key_F, Qt::ControlModifier);
+  }
+  EXPECT_EQ(CurrentRow(*window), 3);
+  {
+    ModalAnswer answer([](QDialog& dialog) {
+      Find<QLineEdit>(dialog, "EditHledat")->clear();
+      PressEnter(dialog);
+    });
+    Press(*window, Qt::Key_F, Qt::ControlModifier);
+  }
+  EXPECT_EQ(CurrentRow(*window), 3);
+  EXPECT_TRUE(m_shown.empty());
+}
+
+// Menu items whose commands are still being written elsewhere. Remove each one as its
+// command lands; the test then keeps it connected.
+const std::set<QString> kItemsStillToConnect = {
+    "NastZirdana1",            // download from the dive computer
+    "Statistika2",             // statistics
+    "Prehled1",                // overview of dives
+    "Vstupdotextovhosouboru1", // text output of the current dive
+    "Export1",                 // CSV export
+    "Nastaventiskrny1",        // printer set-up
+    "Tisktextu1",              // printing
+    "Tiskgrafu1",
+    "TiskA41",
+    "TiskA4lich1",
+    "TiskA4sud1",
+    "Hlasenistavu1",           // dive-site status report
+    "Registraceppony1",        // file-type registration
+    "Npovda2",                 // help
+    "Autor1",                  // about box
+};
+
+// QObject::receivers is protected; named through a derived class it can be called on any
+// object.
+struct SignalProbe : QObject {
+  using QObject::receivers;
+};
+
+int Receivers(QAction& item, const char* signal) {
+  const auto receivers = &SignalProbe::receivers;
+  return (item.*receivers)(signal);
+}
+
+// Whether the item has a receiver beyond those its menu connects to every item.
+bool DoesSomething(QAction& item) {
+  QMenu menu;
+  QAction* plain = menu.addAction("plain");
+  return Receivers(item, SIGNAL(triggered(bool))) > Receivers(*plain, SIGNAL(triggered(bool))) ||
+         Receivers(item, SIGNAL(toggled(bool))) > Receivers(*plain, SIGNAL(toggled(bool)));
+}
+
+void CollectItems(const QList<QAction*>& actions, std::vector<QAction*>& items) {
+  for (QAction* action : actions) {
+    if (action->isSeparator()) continue;
+    if (QMenu* submenu = action->menu())
+      CollectItems(submenu->actions(), items);
+    else
+      items.push_back(action);
+  }
+}
+
+TEST_F(SearchTest, EveryMenuItemIsConnectedToItsCommand) {
+  auto window = Start();
+  std::vector<QAction*> items;
+  CollectItems(Find<QMenuBar>(*window, "MainMenu1")->actions(), items);
+  EXPECT_EQ(items.size(), 71u);
+  QStringList unconnected, nowConnected;
+  for (QAction* item : items) {
+    const bool expected = !kItemsStillToConnect.count(item->objectName());
+    if (DoesSomething(*item) != expected)
+      (expected ? unconnected : nowConnected) << item->objectName();
+  }
+  EXPECT_TRUE(unconnected.isEmpty())
+      << "menu items connected to nothing: " << unconnected.join(", ").toStdString();
+  EXPECT_TRUE(nowConnected.isEmpty()) << "connected now, remove from kItemsStillToConnect: "
+                                      << nowConnected.join(", ").toStdString();
+}
+
+}  // namespace
+}  // namespace zirdan
