@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "ui/fixed_dialog.h"
 
@@ -21,6 +22,8 @@ class TFormHodnota : public TFixedDialog {
   ~TFormHodnota() override;
 
   int Ask(const QString& prompt, int value, int min, int max);
+  // The same entry for a command that Esc cancels: nothing when the diver pressed Esc.
+  std::optional<int> AskOrCancel(const QString& prompt, int value, int min, int max);
 
  private:
   std::unique_ptr<Ui::FormHodnota> m_ui;

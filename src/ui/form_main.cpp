@@ -21,6 +21,8 @@
 #include "ui/form_prehled.h"
 #include "ui/form_query.h"
 #include "ui/form_statistika.h"
+#include "ui/form_hledat.h"
+#include "ui/form_vyber.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
@@ -111,6 +113,8 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   CreateTransferWindows();
   m_formStatistika = std::make_unique<TFormStatistika>(m_settings, m_messages, this);
   m_formPrehled = std::make_unique<TFormPrehled>(m_settings, m_messages, this);
+  m_formVyber = std::make_unique<TFormVyber>(this);
+  m_formHledat = std::make_unique<TFormHledat>(this);
   CreateGraphs();
 
   // The main window has one fixed size: 632 x 419 of fields under its menu bar.
@@ -144,6 +148,7 @@ void TFormMain::ConnectSignals() {
   ConnectSettingsMenu();
   ConnectTransferMenu();
   ConnectReportsMenu();
+  ConnectImportJoinSearch();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

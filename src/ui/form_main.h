@@ -38,6 +38,8 @@ class TReportWindow;
 class TFormStatistika;
 class TFormPrehled;
 struct ReportSource;
+class TFormVyber;
+class TFormHledat;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -137,6 +139,14 @@ class TFormMain : public QMainWindow {
   void DiveTextCommand();
   void ExportCommand();
   bool EnsureLogbookHasFile();
+  // Import, join and split, search.
+  void ConnectImportJoinSearch();
+  void ImportCommand();
+  void JoinCommand();
+  void SplitCommand();
+  void SearchCommand();
+  void SearchNextCommand();
+  void RunSearch(bool fromFirstDive);
 
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
@@ -188,6 +198,8 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormPrenos> m_formPrenos;
   std::unique_ptr<TFormStatistika> m_formStatistika;
   std::unique_ptr<TFormPrehled> m_formPrehled;
+  std::unique_ptr<TFormVyber> m_formVyber;
+  std::unique_ptr<TFormHledat> m_formHledat;
 };
 
 }  // namespace zirdan

@@ -18,6 +18,8 @@
 #include "ui/form_prehled.h"
 #include "ui/form_query.h"
 #include "ui/form_statistika.h"
+#include "ui/form_hledat.h"
+#include "ui/form_vyber.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
@@ -160,7 +162,8 @@ void TFormMain::LanguageLoad() {
       {m_dialogTyp.get(), "DialogTyp"},    {m_dialogAktivita.get(), "DialogAktivita"},
       {m_dialogChyby.get(), "DialogChyby"}, {m_formStatistika.get(), "FormStatistika"},
       {m_formPrehled.get(), "FormPrehled"}, {m_formPrenos.get(), "FormPrenos"},
-      {m_formInfo.get(), "FormInfo"}};
+      {m_formInfo.get(), "FormInfo"},      {m_formVyber.get(), "FormVyber"},
+      {m_formHledat.get(), "FormHledat"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 

@@ -42,6 +42,7 @@ const std::vector<CommandRow> kCommands = {
     {"overview", "--output"},
     {"receive", "--timeout", true, true},
     {"resave", ""},
+    {"search", "--field"},
     {"simulate", "--device", false, true},
     {"split", "--at"},
     {"stats", "--subtotal"},

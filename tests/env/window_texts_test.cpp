@@ -233,6 +233,8 @@ std::vector<TWindowUi> TranslatedWindows() {
        false},
       {"src/ui/dialog_aktivita.ui", "DialogAktivita", {}, true},
       {"src/ui/dialog_chyby.ui", "DialogChyby", {}, true},
+      {"src/ui/form_vyber.ui", "FormVyber", {}, false},
+      {"src/ui/form_hledat.ui", "FormHledat", {}, false},
   };
 }
 
