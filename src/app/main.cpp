@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QStandardPaths>
 
-#include "ui/form_main.h"
 #include "adapters/qt_settings_store.h"
+#include "env/data_files.h"
+#include "ui/form_main.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ zirdan::StartOptions ReadCommandLine(const QStringList& arguments) {
       options.StartFileName = QDir::fromNativeSeparators(argument).toStdString();
   }
   options.LanguageFile =
-      QDir(QApplication::applicationDirPath()).filePath("Language.ini").toStdString();
+      zirdan::FindDataFile(QApplication::applicationDirPath().toStdString() + "/", "Language.ini");
   return options;
 }
 

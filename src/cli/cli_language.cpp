@@ -1,6 +1,7 @@
 #include "cli/cli_language.h"
 
 #include "cli/cli_common.h"
+#include "env/data_files.h"
 #include "env/language_load.h"
 #include "env/translation_file.h"
 
@@ -21,7 +22,7 @@ std::optional<CliLanguage> LoadLanguage(const ParsedArguments& args, std::string
     }
     language.Number = static_cast<int>(*n);
   }
-  language.FilePath = path ? *path : ExecutableDir() + "Language.ini";
+  language.FilePath = path ? *path : FindDataFile(ExecutableDir(), "Language.ini");
 
   const TTranslationFile file = TTranslationFile::Load(language.FilePath);
   LoadMessageTable(file, language.Number, language.Messages);
