@@ -22,6 +22,7 @@
 #include "ui/form_query.h"
 #include "ui/form_statistika.h"
 #include "ui/form_hledat.h"
+#include "ui/form_help.h"
 #include "ui/form_vyber.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
@@ -149,6 +150,7 @@ void TFormMain::ConnectSignals() {
   ConnectTransferMenu();
   ConnectReportsMenu();
   ConnectImportJoinSearch();
+  ConnectHelp();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

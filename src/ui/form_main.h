@@ -40,6 +40,7 @@ class TFormPrehled;
 struct ReportSource;
 class TFormVyber;
 class TFormHledat;
+class TFormHelp;
 class QtDiveListModel;
 
 // What the program was started with.
@@ -147,6 +148,9 @@ class TFormMain : public QMainWindow {
   void SearchCommand();
   void SearchNextCommand();
   void RunSearch(bool fromFirstDive);
+  // Help: the help menu, F1 everywhere, the report windows' help items.
+  void ConnectHelp();
+  void OpenHelp(int context);
 
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
@@ -200,6 +204,7 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormPrehled> m_formPrehled;
   std::unique_ptr<TFormVyber> m_formVyber;
   std::unique_ptr<TFormHledat> m_formHledat;
+  std::unique_ptr<TFormHelp> m_formHelp;
 };
 
 }  // namespace zirdan

@@ -28,7 +28,6 @@ const std::set<QString> kItemsStillToConnect = {
     "TiskA4sud1",
     "Hlasenistavu1",           // dive-site status report
     "Registraceppony1",        // file-type registration
-    "Npovda2",                 // help
     "Autor1",                  // about box
 };
 
