@@ -105,11 +105,7 @@ void TFormMain::OpenHelp(int context) {
   const std::string page = FindHelpPage(
       QApplication::applicationDirPath().toStdString() + "/", language, context);
   if (!QFileInfo::exists(QString::fromStdString(page))) {
-    // Read straight from the translation file: the message table holds only the keys
-    // the language load has always read.
-    const std::string text =
-        m_translations.Read(SectionName("Strings", language), "StrChNapoveda");
-    ShowAppMessage(FromWin1250(text) + " " + QString::fromStdString(page), MessageKind::Error);
+    ShowAppMessage(Text("StrChNapoveda") + " " + QString::fromStdString(page), MessageKind::Error);
     return;
   }
   TranslateWindow(*m_formHelp, "FormHelp", m_translations, language);
