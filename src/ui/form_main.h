@@ -41,6 +41,7 @@ struct ReportSource;
 class TFormVyber;
 class TFormHledat;
 class QtDiveListModel;
+class TAboutBox;
 
 // What the program was started with.
 struct StartOptions {
@@ -148,6 +149,12 @@ class TFormMain : public QMainWindow {
   void SearchNextCommand();
   void RunSearch(bool fromFirstDive);
 
+  // File-type registration, about box, status report.
+  void ConnectDesktopMenu();
+  void RegisterFileTypeCommand();
+  void AboutCommand();
+  void StatusReportCommand();
+
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
                      QAction* item);
@@ -200,6 +207,7 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormPrehled> m_formPrehled;
   std::unique_ptr<TFormVyber> m_formVyber;
   std::unique_ptr<TFormHledat> m_formHledat;
+  std::unique_ptr<TAboutBox> m_aboutBox;  // created when first shown
 };
 
 }  // namespace zirdan
