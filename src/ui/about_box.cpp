@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -64,12 +65,13 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
   if (!link || (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) ||
       static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
     return QDialog::eventFilter(watched, event);
-  // A click or a double click opens the address once: a double click arrives as a
-  // release, the double click and a second release.
-  if (type == QEvent::MouseButtonDblClick || m_swallowRelease) {
-    m_swallowRelease = type == QEvent::MouseButtonDblClick;
-    return true;
-  }
+  // A click or a double click opens the address once: the events of a double click
+  // that follow an opening are taken without opening it again.
+  const bool again = watched == m_lastOpened && m_sinceOpened.isValid() &&
+                     m_sinceOpened.elapsed() <= QApplication::doubleClickInterval();
+  if (again) return true;
+  m_lastOpened = watched;
+  m_sinceOpened.start();
   if (watched == m_ui->EMailAdresa)
     QDesktopServices::openUrl(QUrl("mailto:" + m_ui->EMailAdresa->text()));
   else

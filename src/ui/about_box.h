@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 
 namespace Ui {
@@ -39,7 +40,9 @@ class TAboutBox : public QDialog {
   void ApplyFonts(const QString& family, int size);
 
   std::unique_ptr<Ui::AboutBox> m_ui;
-  bool m_swallowRelease = false;  // the release that ends a double click
+  // The address label opened last and when, so that a double click opens it once.
+  QObject* m_lastOpened = nullptr;
+  QElapsedTimer m_sinceOpened;
 };
 
 }  // namespace zirdan
