@@ -28,7 +28,7 @@ foreach(icon zirdanlog:apps application-zirdan:mimetypes)
             RENAME ${name}.png)
   endforeach()
 endforeach()
-install(FILES README.md data/sample.LOG DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md data/sample.LOG DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zirdanlog)
 
 # cpack -G DEB: the runtime packages of Debian 12 that the programs link and load.
 set(CPACK_PACKAGE_NAME zirdanlog)
