@@ -12,7 +12,9 @@
 namespace zirdan {
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 #ifdef Q_OS_WIN
 // Writes every value under one registry root; false at the first refused write.
@@ -34,12 +36,13 @@ OpResult WriteFileClasses(const QString& root, const QString& executablePath) {
 
 OpResult WriteTextFile(const QString& path, const std::string& text) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-    return OpResult::FailureKey("StrChRegistLog", "cannot create the folder of " + path.toStdString());
+    return OpResult::FailureKey("StrChRegistLog",
+                                "cannot create the folder of " + path.toStdString());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
-    return OpResult::FailureKey("StrChRegistLog", path.toStdString() + ": " +
-                                                      file.errorString().toStdString());
+    return OpResult::FailureKey("StrChRegistLog",
+                                path.toStdString() + ": " + file.errorString().toStdString());
   return OpResult::Success();
 }
 
@@ -57,8 +60,9 @@ OpResult RegisterFreedesktop(const QString& executablePath, const QString& dataH
   const QString applications = dataHome + "/applications";
   const QString mime = dataHome + "/mime";
   const QString entry = Q(kDesktopEntryName);
-  OpResult done = WriteTextFile(applications + "/" + entry,
-                                DesktopEntryText(QFileInfo(executablePath).absoluteFilePath().toStdString()));
+  OpResult done =
+      WriteTextFile(applications + "/" + entry,
+                    DesktopEntryText(QFileInfo(executablePath).absoluteFilePath().toStdString()));
   if (done) done = WriteTextFile(mime + "/packages/" + Q(kMimePackageName), MimePackageText());
   if (done) done = RunTool(runTool, "update-mime-database", {mime});
   if (done) done = RunTool(runTool, "update-desktop-database", {applications});

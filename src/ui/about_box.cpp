@@ -11,8 +11,7 @@
 
 namespace zirdan {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent), m_ui(new Ui::AboutBox) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), m_ui(new Ui::AboutBox) {
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   m_ui->FileVersion->setText(ZIRDAN_VERSION);

@@ -50,7 +50,8 @@ void TFormMain::StatusReportCommand() {
   // The address is built from the display texts, so the fields' edits go in first.
   StoreEditedDive();
   ShowCurrentDive();
-  const std::string address = BuildStatusReportAddress(m_settings.StatusReportAddress, m_model->View());
+  const std::string address =
+      BuildStatusReportAddress(m_settings.StatusReportAddress, m_model->View());
   // The address is already encoded; the browser gets it byte for byte.
   QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
 }

@@ -25,7 +25,8 @@ class OpenedUrls : public QObject {
 
  public:
   OpenedUrls() {
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
+    for (const char* scheme : {"https", "mailto"})
+      QDesktopServices::setUrlHandler(scheme, this, "Open");
   }
   ~OpenedUrls() override {
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
@@ -104,8 +105,8 @@ TEST_F(DesktopCommandsTest, StatusReportOpensTheFormWithTheShownDiveAsEdited) {
       "https://example.org/lokality/lokstfrm.asp?nazev=Lom+%26+Jezero&dat="))
       << opened.urls[0].toStdString();
   // Qt hands escapes on in capitals, which web servers read as the same bytes.
-  EXPECT_TRUE(opened.urls[0].contains("&hod=0&pzn=Ponor+%e8%edslo+5%2c+vrak+v+25+m",
-                                      Qt::CaseInsensitive))
+  EXPECT_TRUE(
+      opened.urls[0].contains("&hod=0&pzn=Ponor+%e8%edslo+5%2c+vrak+v+25+m", Qt::CaseInsensitive))
       << opened.urls[0].toStdString();
 }
 
@@ -120,8 +121,8 @@ TEST_F(DesktopCommandsTest, AboutBoxShowsTheProductAndOpensItsAddresses) {
     QTest::mouseClick(mail, Qt::LeftButton);
     QTest::mouseDClick(Find<QLabel>(box, "HTTPAdresa"), Qt::LeftButton);
     QTest::mouseRelease(Find<QLabel>(box, "HTTPAdresa"), Qt::LeftButton);
-    EXPECT_EQ(opened.urls, QStringList({"mailto:" + mail->text(),
-                                        Find<QLabel>(box, "HTTPAdresa")->text()}));
+    EXPECT_EQ(opened.urls,
+              QStringList({"mailto:" + mail->text(), Find<QLabel>(box, "HTTPAdresa")->text()}));
     if (qEnvironmentVariableIsSet("ZIRDAN_SCREENSHOTS")) test::SaveScreenshot(box, "about_box");
     QTest::mouseClick(Find<QPushButton>(box, "ButtonOk"), Qt::LeftButton);
   });
