@@ -1,11 +1,12 @@
 // The editor: reads its command line, shows the about box as a splash, runs the main window.
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "adapters/qt_settings_store.h"
 #include "env/data_files.h"
+#include "ui/about_box.h"
 #include "ui/form_main.h"
 
 namespace {
@@ -35,21 +36,24 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Zirdan");
   QApplication::setOrganizationName("Brandivo");
   QApplication::setApplicationVersion(ZIRDAN_VERSION);
+  QGuiApplication::setDesktopFileName("zirdanlog");
   zirdan::StartOptions options = ReadCommandLine(QApplication::arguments());
   options.RecoveryFolder =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 
+  // The icon theme has the installed icon; a program run from its build folder or a
+  // copied folder takes the one beside it.
+  const std::string programDir = QApplication::applicationDirPath().toStdString() + "/";
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      "zirdanlog", QIcon(QString::fromStdString(zirdan::FindDataFile(programDir, "zirdanlog.png")))));
+
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QLabel splash(QString("<h2>Zirdan LOG Editor</h2><p>%1</p>").arg(ZIRDAN_VERSION), nullptr,
-                Qt::SplashScreen | Qt::FramelessWindowHint);
-  splash.setAlignment(Qt::AlignCenter);
-  splash.resize(360, 245);
-  splash.show();
-  splash.repaint();
+  zirdan::TAboutBox splash;
+  splash.ShowAsSplash();
 
   zirdan::QtSettingsStore store;
   zirdan::TFormMain window(store, options);
   window.show();
-  splash.hide();
+  splash.HideSplash();
   return QApplication::exec();
 }

@@ -119,6 +119,7 @@ TAppSettings ReadAppSettings(const SettingsStore& store) {
   s.Graf = r.Geometry('G', d.Graf);
   s.Statistika = r.Geometry('S', d.Statistika);
   s.Prehled = r.Geometry('P', d.Prehled);
+  s.StatusReportAddress = r.Text(kZaklad, "StatusReportAddress", d.StatusReportAddress);
   return s;
 }
 

@@ -51,6 +51,9 @@ struct TAppSettings {
   WindowGeometry Graf{0, 100, 640, 480};
   WindowGeometry Statistika{0, 100, 640, 750};
   WindowGeometry Prehled{0, 100, 780, 750};
+  // The dive-site status web form the status report opens ("zaklad", "StatusReportAddress").
+  // Read only: an address the user never set follows the program's default.
+  std::string StatusReportAddress = "https://lokality.brandivo.cz/lokality/lokstfrm.asp";
 
   // The port the interface cable is on, 1..8.
   int Port() const { return PortChecked == 0 ? 1 : PortChecked; }

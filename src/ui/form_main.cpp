@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <optional>
 
+#include "ui/about_box.h"
 #include "ui/form_graf.h"
 #include "ui/dialog_aktivita.h"
 #include "ui/dialog_chyby.h"
@@ -151,6 +152,7 @@ void TFormMain::ConnectSignals() {
   ConnectReportsMenu();
   ConnectImportJoinSearch();
   ConnectHelp();
+  ConnectDesktopMenu();
   // A click or a key in the list moves its current row; the dive follows it.
   connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {

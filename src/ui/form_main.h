@@ -42,6 +42,7 @@ class TFormVyber;
 class TFormHledat;
 class TFormHelp;
 class QtDiveListModel;
+class TAboutBox;
 
 // What the program was started with.
 struct StartOptions {
@@ -152,6 +153,12 @@ class TFormMain : public QMainWindow {
   void ConnectHelp();
   void OpenHelp(int context);
 
+  // File-type registration, about box, status report.
+  void ConnectDesktopMenu();
+  void RegisterFileTypeCommand();
+  void AboutCommand();
+  void StatusReportCommand();
+
   // Settings menu.
   void NumberSetting(const char* keyLabel, const QString& prompt, int& value, int min, int max,
                      QAction* item);
@@ -205,6 +212,7 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormVyber> m_formVyber;
   std::unique_ptr<TFormHledat> m_formHledat;
   std::unique_ptr<TFormHelp> m_formHelp;
+  std::unique_ptr<TAboutBox> m_aboutBox;  // created when first shown
 };
 
 }  // namespace zirdan

@@ -26,9 +26,6 @@ const std::set<QString> kItemsStillToConnect = {
     "TiskA41",
     "TiskA4lich1",
     "TiskA4sud1",
-    "Hlasenistavu1",           // dive-site status report
-    "Registraceppony1",        // file-type registration
-    "Autor1",                  // about box
 };
 
 // QObject::receivers is protected; named through a derived class it can be called on any
