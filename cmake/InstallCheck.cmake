@@ -36,9 +36,9 @@ endif()
 foreach(pair "data/Language.ini:share/zirdanlog/Language.ini"
              "data/zirdanlog.desktop:share/applications/zirdanlog.desktop"
              "data/zirdanlog.xml:share/mime/packages/zirdanlog.xml")
-  string(REPLACE ":" ";" parts ${pair})
-  list(GET parts 0 source)
-  list(GET parts 1 installed)
+  string(REPLACE ":" ";" paths ${pair})
+  list(GET paths 0 source)
+  list(GET paths 1 installed)
   file(SHA256 ${SOURCE_DIR}/${source} want)
   file(SHA256 ${PREFIX}/${installed} got)
   if(NOT want STREQUAL got)
