@@ -183,4 +183,10 @@ void AddRecentFile(std::array<std::string, kRecentFileCount>& recent, const std:
   recent[0] = name;
 }
 
+int TAppSettings::LanguageNumber() const {
+  int number = 0;
+  std::from_chars(Jazyk.data(), Jazyk.data() + Jazyk.size(), number);
+  return number;
+}
+
 }  // namespace zirdan

@@ -62,6 +62,8 @@ struct TAppSettings {
     return ZirdanNitrox ? kFormatNitrox : ZirdanOxy ? kFormatOxygen : kFormatBasic;
   }
   Encoding OutputEncoding() const { return zirdan::OutputEncoding(Kodovani); }
+  // The chosen language as a number (1-based); 0 when the stored text is not a number.
+  int LanguageNumber() const;
 };
 
 // Reads every setting; missing or unreadable values take their defaults.

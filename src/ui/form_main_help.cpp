@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <charconv>
 
 #include "adapters/qt_text.h"
 #include "adapters/qt_translate_window.h"
@@ -79,12 +78,6 @@ int ControlContext(const QWidget& control) {
   return kHelpMainWindow;
 }
 
-int LanguageOf(const std::string& jazyk) {
-  int number = 1;
-  std::from_chars(jazyk.data(), jazyk.data() + jazyk.size(), number);
-  return number;
-}
-
 }  // namespace
 
 void TFormMain::ConnectHelp() {
@@ -101,7 +94,7 @@ void TFormMain::ConnectHelp() {
 }
 
 void TFormMain::OpenHelp(int context) {
-  const int language = LanguageOf(m_settings.Jazyk);
+  const int language = m_settings.LanguageNumber();
   const std::string page = FindHelpPage(
       QApplication::applicationDirPath().toStdString() + "/", language, context);
   if (!QFileInfo::exists(QString::fromStdString(page))) {

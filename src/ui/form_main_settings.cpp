@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
-#include <charconv>
 
 #include "adapters/qt_translate_window.h"
 #include "ui/dialog_aktivita.h"
@@ -24,15 +23,6 @@
 #include "ui_form_main.h"
 
 namespace zirdan {
-namespace {
-
-int LanguageNumber(const std::string& jazyk) {
-  int number = 0;
-  std::from_chars(jazyk.data(), jazyk.data() + jazyk.size(), number);
-  return number;
-}
-
-}  // namespace
 
 void TFormMain::ConnectSettingsMenu() {
   connect(m_ui->Jazyk1, &QAction::triggered, this, &TFormMain::LanguageCommand);
@@ -141,7 +131,7 @@ void TFormMain::FontSetting(bool proportional) {
 
 void TFormMain::LanguageCommand() {
   StoreEditedDive();  // as for the fonts
-  const auto chosen = m_formJazyk->Choose(LanguageNumber(m_settings.Jazyk));
+  const auto chosen = m_formJazyk->Choose(m_settings.LanguageNumber());
   if (!chosen) return;
   m_settings.Jazyk = std::to_string(*chosen);
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -152,7 +142,7 @@ void TFormMain::LanguageCommand() {
 }
 
 void TFormMain::LanguageLoad() {
-  const int language = LanguageNumber(m_settings.Jazyk);
+  const int language = m_settings.LanguageNumber();
   setWindowTitle(QString("Zirdan LOG Editor ") + ZIRDAN_VERSION);
   TranslateWindow(*this, "FormMain", m_translations, language);
   AppMessageBox().SetTexts(LoadMessageBoxTexts(m_translations, language));
