@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrinter>
 #include <optional>
 
 #include "ui/about_box.h"
@@ -25,6 +26,8 @@
 #include "ui/form_hledat.h"
 #include "ui/form_help.h"
 #include "ui/form_vyber.h"
+#include "ui/dialog_tisk.h"
+#include "ui/form_prubeh.h"
 #include "adapters/qt_dive_list_model.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
@@ -115,7 +118,9 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   CreateTransferWindows();
   m_formStatistika = std::make_unique<TFormStatistika>(m_settings, m_messages, this);
   m_formPrehled = std::make_unique<TFormPrehled>(m_settings, m_messages, this);
+  m_dialogTisk = std::make_unique<TDialogTisk>(this);
   m_formVyber = std::make_unique<TFormVyber>(this);
+  m_formPrubeh = std::make_unique<TFormPrubeh>(this);
   m_formHledat = std::make_unique<TFormHledat>(this);
   CreateGraphs();
 
@@ -150,6 +155,7 @@ void TFormMain::ConnectSignals() {
   ConnectSettingsMenu();
   ConnectTransferMenu();
   ConnectReportsMenu();
+  ConnectPrintMenu();
   ConnectImportJoinSearch();
   ConnectHelp();
   ConnectDesktopMenu();

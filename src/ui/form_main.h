@@ -7,6 +7,7 @@
 
 #include "core/category_tables.h"
 #include "core/log_file.h"
+#include "env/field_labels.h"
 #include "env/language_load.h"
 #include "core/message_table.h"
 #include "env/translation_file.h"
@@ -16,6 +17,7 @@
 
 class QAction;
 class QComboBox;
+class QPrinter;
 class QLineEdit;
 
 namespace Ui {
@@ -43,6 +45,9 @@ class TFormHledat;
 class TFormHelp;
 class QtDiveListModel;
 class TAboutBox;
+class TDialogTisk;
+class TFormPrubeh;
+enum class PrintCommand;
 
 // What the program was started with.
 struct StartOptions {
@@ -139,6 +144,11 @@ class TFormMain : public QMainWindow {
   void ReportCommand(TReportWindow& window,
                      const std::function<std::vector<std::string>(const ReportSource&)>& build);
   void DiveTextCommand();
+  // Printing the paper logbook: the printer set-up and the five print commands.
+  void ConnectPrintMenu();
+  void PrinterSetUpCommand();
+  void PrintSheetsCommand(PrintCommand command, QAction* item);
+  bool ChoosePdfFileIfNeeded(QPrinter& printer, const QString& title);
   void ExportCommand();
   bool EnsureLogbookHasFile();
   // Import, join and split, search.
@@ -172,6 +182,9 @@ class TFormMain : public QMainWindow {
   void StartRecoveryCopies();
 
   QString Text(const char* key) const;
+  // The field labels' captions as the window shows them, and the codec of the reports.
+  FieldLabelCaptions ShownLabelCaptions() const;
+  CodecContext ReportCodec() const;
   SaveOptions CurrentSaveOptions() const;
 
   std::unique_ptr<Ui::FormMain> m_ui;
@@ -212,6 +225,9 @@ class TFormMain : public QMainWindow {
   std::unique_ptr<TFormVyber> m_formVyber;
   std::unique_ptr<TFormHledat> m_formHledat;
   std::unique_ptr<TFormHelp> m_formHelp;
+  std::unique_ptr<TDialogTisk> m_dialogTisk;
+  std::unique_ptr<TFormPrubeh> m_formPrubeh;
+  std::unique_ptr<QPrinter> m_printer;  // the printer set up for this run
   std::unique_ptr<TAboutBox> m_aboutBox;  // created when first shown
 };
 

@@ -24,15 +24,6 @@
 namespace zirdan {
 namespace {
 
-// The captions of the field labels Label1 .. Label20 as the main window shows them now.
-FieldLabelCaptions ShownLabelCaptions(const QWidget& window) {
-  FieldLabelCaptions captions = FieldLabelCaptions::DesignTime();
-  for (std::size_t i = 1; i < captions.Label.size(); ++i)
-    if (const auto* label = window.findChild<QLabel*>(QString("Label%1").arg(i)))
-      captions.Label[i] = ToWin1250(label->text());
-  return captions;
-}
-
 ReportDate Today() {
   const QDate today = QDate::currentDate();
   return {today.day(), today.month(), today.year()};
@@ -43,6 +34,19 @@ QString AbsolutePath(const std::string& path) {
 }
 
 }  // namespace
+
+// The captions of the field labels Label1 .. Label20 as the main window shows them now.
+FieldLabelCaptions TFormMain::ShownLabelCaptions() const {
+  FieldLabelCaptions captions = FieldLabelCaptions::DesignTime();
+  for (std::size_t i = 1; i < captions.Label.size(); ++i)
+    if (const auto* label = findChild<QLabel*>(QString("Label%1").arg(i)))
+      captions.Label[i] = ToWin1250(label->text());
+  return captions;
+}
+
+CodecContext TFormMain::ReportCodec() const {
+  return {m_tables, m_model->Logbook().VychoziFormatGrafu, SystemDecimalSeparator()};
+}
 
 void TFormMain::ConnectReportsMenu() {
   connect(m_ui->Statistika2, &QAction::triggered, this, [this] {
@@ -83,10 +87,9 @@ void TFormMain::DiveTextCommand() {
       AskTextFileName(this, CaptionWithoutAccelerator(m_ui->Vstupdotextovhosouboru1->text()),
                       QDir(folder).filePath(FromWin1250(DiveTextFileName(*dive, m_messages))));
   if (path.isEmpty()) return;
-  const CodecContext codec{m_tables, m_model->Logbook().VychoziFormatGrafu,
-                           SystemDecimalSeparator()};
+  const CodecContext codec = ReportCodec();
   const std::vector<DiveTextLine> lines =
-      BuildDiveText(*dive, codec, m_messages, ShownLabelCaptions(*this));
+      BuildDiveText(*dive, codec, m_messages, ShownLabelCaptions());
   if (!WriteDiveTextFile(path.toStdString(), lines, m_settings.OutputEncoding()))
     ShowAppMessage(Text("StrChSoubor") + " " + path, MessageKind::Error);
   ShowCurrentDive();
@@ -110,9 +113,8 @@ void TFormMain::ExportCommand() {
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(300);
   progress.setAutoClose(true);
-  const CodecContext codec{m_tables, m_model->Logbook().VychoziFormatGrafu,
-                           SystemDecimalSeparator()};
-  const FieldLabelCaptions labels = ShownLabelCaptions(*this);
+  const CodecContext codec = ReportCodec();
+  const FieldLabelCaptions labels = ShownLabelCaptions();
   OpResult exported;
   {
     BusyCursor busy;

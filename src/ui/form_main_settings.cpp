@@ -13,7 +13,9 @@
 #include "ui/form_info.h"
 #include "ui/form_jazyk.h"
 #include "ui/form_prenos.h"
+#include "ui/dialog_tisk.h"
 #include "ui/form_main.h"
+#include "ui/form_prubeh.h"
 #include "ui/form_prehled.h"
 #include "ui/form_query.h"
 #include "ui/form_statistika.h"
@@ -153,7 +155,8 @@ void TFormMain::LanguageLoad() {
       {m_dialogChyby.get(), "DialogChyby"}, {m_formStatistika.get(), "FormStatistika"},
       {m_formPrehled.get(), "FormPrehled"}, {m_formPrenos.get(), "FormPrenos"},
       {m_formInfo.get(), "FormInfo"},      {m_formVyber.get(), "FormVyber"},
-      {m_formHledat.get(), "FormHledat"}};
+      {m_formHledat.get(), "FormHledat"}, {m_dialogTisk.get(), "DialogTisk"},
+      {m_formPrubeh.get(), "FormPrubeh"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -16,27 +15,10 @@
 #include "reports/report_file.h"
 #include "ui/busy_cursor.h"
 #include "ui/form_hlaska.h"
+#include "ui/printer_choice.h"
 #include "ui/text_file_dialog.h"
 
 namespace zirdan {
-namespace {
-
-PrinterChoice& ChosenPrinterChoice() {
-  static PrinterChoice choice;
-  return choice;
-}
-
-bool ChoosePrinter(QPrinter& printer, QWidget* parent) {
-  if (const PrinterChoice& choice = ChosenPrinterChoice()) return choice(printer, parent);
-  QPrintDialog dialog(&printer, parent);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-}  // namespace
-
-void SetPrinterChoice(PrinterChoice choice) {
-  ChosenPrinterChoice() = std::move(choice);
-}
 
 TReportWindow::TReportWindow(const TAppSettings& settings, const TMessageTable& messages,
                              int helpContext, QString proposedFileName, QWidget* parent)

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QStringList>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,16 +11,8 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
-class QPrinter;
 
 namespace zirdan {
-
-// Chooses the printer for a report window's print command; false when the user cancels.
-// The default shows the platform's print dialog (which also offers printing to a PDF file).
-using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
-// Replaces how the printer is chosen, so tests can print to a PDF file without a dialog;
-// nullptr brings the print dialog back.
-void SetPrinterChoice(PrinterChoice choice);
 
 // What the statistics window and the overview window share: a report text in a memo that
 // fills the window, in the fixed-pitch font of the settings, with a popup menu to save it,

@@ -4,16 +4,30 @@
 
 namespace zirdan {
 
-QString AskTextFileName(QWidget* parent, const QString& title, const QString& proposedPath) {
+namespace {
+
+QString AskFileName(QWidget* parent, const QString& title, const QString& proposedPath,
+                    const QString& suffix) {
   QFileDialog dialog(parent, title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({"TXT (*.TXT *.txt)", "All files (*)"});
-  dialog.setDefaultSuffix("TXT");
+  dialog.setNameFilters(
+      {QString("%1 (*.%1 *.%2)").arg(suffix.toUpper(), suffix.toLower()), "All files (*)"});
+  dialog.setDefaultSuffix(suffix);
   dialog.selectFile(proposedPath);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+}  // namespace
+
+QString AskTextFileName(QWidget* parent, const QString& title, const QString& proposedPath) {
+  return AskFileName(parent, title, proposedPath, "TXT");
+}
+
+QString AskPdfFileName(QWidget* parent, const QString& title, const QString& proposedPath) {
+  return AskFileName(parent, title, proposedPath, "pdf");
 }
 
 QString CaptionWithoutAccelerator(QString caption) {

@@ -12,6 +12,10 @@ namespace zirdan {
 // offered. Returns the chosen path, or an empty one when the user cancels.
 QString AskTextFileName(QWidget* parent, const QString& title, const QString& proposedPath);
 
+// Asks where to write the PDF file of printed sheets, in the same way (types "PDF" and all
+// files, ".pdf" added to a bare name).
+QString AskPdfFileName(QWidget* parent, const QString& title, const QString& proposedPath);
+
 // A menu caption as a dialog title: without its first "&" (which marks the key letter).
 QString CaptionWithoutAccelerator(QString caption);
 

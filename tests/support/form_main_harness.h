@@ -11,9 +11,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -180,6 +182,23 @@ inline std::function<void(QDialog&)> EnterNumber(const QString& number) {
     QTest::keyClicks(spin, number);
     QTest::keyClick(spin, Qt::Key_Return);
   };
+}
+
+// Answers a save or open dialog with `path`; `proposed` gets its title and first offer.
+inline std::function<void(QDialog&)> ChooseFile(const std::string& path, QString* proposed = nullptr) {
+  return [path, proposed](QDialog& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    ASSERT_NE(files, nullptr);
+    if (proposed) *proposed = files->windowTitle() + "|" + files->selectedFiles().value(0);
+    files->selectFile(QString::fromStdString(path));
+    dialog.accept();  // QFileDialog::accept, through the public slot
+  };
+}
+
+// The number of pages of a PDF file Qt wrote.
+inline int PdfPageCount(const std::string& path) {
+  const QString pdf = QString::fromLatin1(ReadFileBytes(path));
+  return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)")));
 }
 
 struct ShownMessage {

@@ -16,6 +16,7 @@
 #include "support/cli_runner.h"
 #include "support/form_main_harness.h"
 #include "support/qt_application.h"
+#include "ui/printer_choice.h"
 #include "ui/report_window.h"
 
 namespace zirdan {
@@ -24,25 +25,13 @@ namespace {
 const bool kApplication = test::UseQtApplication<QApplication>();
 
 using test::Find;
+using test::ChooseFile;
 using test::ModalAnswer;
+using test::PdfPageCount;
 using test::ReadFileBytes;
 using test::RunTool;
 
 // Chooses a file in the save dialog that is open.
-std::function<void(QDialog&)> ChooseFile(const std::string& path, QString* proposed = nullptr) {
-  return [path, proposed](QDialog& dialog) {
-    auto* files = qobject_cast<QFileDialog*>(&dialog);
-    ASSERT_NE(files, nullptr);
-    if (proposed) *proposed = files->windowTitle() + "|" + files->selectedFiles().value(0);
-    files->selectFile(QString::fromStdString(path));
-    dialog.accept();  // QFileDialog::accept, through the public slot
-  };
-}
-
-int PdfPageCount(const std::string& path) {
-  const QString pdf = QString::fromLatin1(ReadFileBytes(path));
-  return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)")));
-}
 
 // The main window on the program's own translation file, in English (language 1).
 class ReportWindowsTest : public test::FormMainGuiTest {
