@@ -64,8 +64,9 @@ std::vector<std::string> BuildMessageKeys() {
   plain({"StrZadejteLevyOkraj", "StrZadejtePravyOkraj", "StrZadejteVsechnyOkraje"});
   plain({"StrRozdelitPonor1", "StrRozdelitPonor2", "StrRozdelitPonor3", "StrChRozdelitPonor"});
   plain({"StrCelkem", "StrPrazdna", "StrExportOk"});
-  // Messages of this editor's own: the recovery of unsaved edits, a missing help page.
-  plain({"StrObnovitZmeny", "StrChNapoveda"});
+  // Messages of this editor's own: the recovery of unsaved edits, a missing help page, a
+  // printer that failed.
+  plain({"StrObnovitZmeny", "StrChNapoveda", "StrChTisk"});
   return keys;
 }
 
