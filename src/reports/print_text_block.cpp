@@ -10,9 +10,7 @@ namespace {
 constexpr std::size_t kPrintLineLength = 65;
 constexpr std::size_t kActivityLines = 3;
 constexpr std::size_t kNoteLines = 6;
-constexpr const char* kDegreesCelsius =
-    "\xB0"
-    "C";  // Windows-1250
+constexpr const char* kDegreesCelsius = "\260C";  // Windows-1250 0xB0, the degree sign
 
 // The whole-number part of a view text written with two decimals, followed by its unit;
 // an empty text (which has no ".") stays empty.
