@@ -14,15 +14,16 @@ inline constexpr int kBlockHeight = 6700;
 inline constexpr int kNominalBlockHeight = 6714;
 
 // The line every printed sheet of the text or graph command ends with.
-inline constexpr const char* kPrintFooter = "Zirdan LOG Editor - the logbook of a Zirdan dive computer";
+inline constexpr const char* kPrintFooter =
+    "Zirdan LOG Editor - the logbook of a Zirdan dive computer";
 
 // The print settings of the settings menu, in layout units.
 struct PrintSettings {
-  int LeftMargin = 1500;  // space left of a block on front pages
-  int RightMargin = 0;    // added to the page width; the left space of back pages
-  int AllMargins = 0;     // an extra frame on every side of the page
-  bool TwoSided = false;  // back pages use the right margin as their left space
-  bool Colour = false;    // off: every line and text is black
+  int LeftMargin = 1500;                   // space left of a block on front pages
+  int RightMargin = 0;                     // added to the page width; the left space of back pages
+  int AllMargins = 0;                      // an extra frame on every side of the page
+  bool TwoSided = false;                   // back pages use the right margin as their left space
+  bool Colour = false;                     // off: every line and text is black
   std::string FontName = "MS Sans Serif";  // the proportional font of all blocks
 };
 
@@ -71,6 +72,7 @@ struct PlacedBlock {
   int Top = 0;
   bool Title = false;   // graph block: the dive number above the plot
   bool Footer = false;  // the program's line below the block
+  bool operator==(const PlacedBlock&) const = default;
 };
 
 // The blocks of the command's sheet for the dive numbered `diveNumber`.

@@ -40,8 +40,10 @@ struct PrintRunResult {
 // Prints the command's sheets for the range: starts at the first dive numbered
 // `range.From` (or at the logbook's first dive when none is), then goes on in list order
 // while the dive's number is not above `range.To`, stopping after the last dive.
-// `beforeDive` is called with each dive's number before its sheet (also for the first
-// dive, before anything is printed). The logbook is only read.
+// `beforeDive` is called with the start dive's number before anything is printed (also
+// when that dive gets no sheet), then with the number of each further dive before its
+// sheet; no number is announced twice in a row. A sheet the output cannot start or send
+// stops the run with the output's failure. The logbook is only read.
 PrintRunResult PrintDives(const TLogbook& logbook, PrintCommand command, PrintRange range,
                           const PrintSettings& settings, const PrintTexts& texts,
                           const CodecContext& codec, SheetOutput& output,
