@@ -35,7 +35,6 @@ class QtSheetPrinter final : public SheetOutput {
   std::unique_ptr<QPainter> m_painter;
   std::unique_ptr<QtCanvas> m_canvas;
   bool m_toFile = false;
-  int m_pages = 0;
   OpResult m_failure;
 };
 

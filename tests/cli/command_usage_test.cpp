@@ -23,7 +23,7 @@ struct CommandRow {
   std::string name;
   std::string valueOption;
   bool runsWithoutArguments = false;  // receive listens on the default port
-  bool needsQtPart = false;           // built only with the tool's serial link
+  bool needsQtPart = false;           // built only with the tool's Qt part
 };
 
 void PrintTo(const CommandRow& row, std::ostream* out) {
@@ -40,6 +40,7 @@ const std::vector<CommandRow> kCommands = {
     {"json", ""},
     {"make-dump", "--dives"},
     {"overview", "--output"},
+    {"print", "--pdf", false, true},
     {"receive", "--timeout", true, true},
     {"resave", ""},
     {"search", "--field"},

@@ -1,0 +1,106 @@
+#include "adapters/qt_sheet_printer.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QRectF>
+#include <QString>
+
+#include "adapters/qt_canvas.h"
+
+namespace zirdan {
+namespace {
+
+std::string Utf8(const QString& text) {
+  return text.toStdString();
+}
+
+}  // namespace
+
+QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
+    : m_printer(printer), m_toFile(printer.outputFormat() == QPrinter::PdfFormat) {
+  m_printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+QtSheetPrinter::~QtSheetPrinter() {
+  // The canvas restores the painter's state, so it must go before the painter ends.
+  m_canvas.reset();
+  if (m_painter && m_painter->isActive()) m_painter->end();
+}
+
+PrintableArea QtSheetPrinter::Area() const {
+  // The printable rectangle is taken as centred on the paper: its width is the paper's
+  // less twice the left offset, its height the paper's less twice the top offset.
+  const QRectF paper = m_printer.paperRect(QPrinter::DevicePixel);
+  const QRectF page = m_printer.pageRect(QPrinter::DevicePixel);
+  PrintableArea area;
+  area.Width = paper.width() - 2 * (page.left() - paper.left());
+  area.Height = paper.height() - 2 * (page.top() - paper.top());
+  area.ResolutionX = m_printer.logicalDpiX();
+  area.ResolutionY = m_printer.logicalDpiY();
+  return area;
+}
+
+Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
+  m_canvas.reset();
+  if (m_toFile && m_painter && m_painter->isActive()) {
+    // Every sheet after the first is a new page of the same file.
+    if (!m_printer.newPage()) {
+      m_failure = OpResult::Failure("Cannot add a page to the PDF file " +
+                                    Utf8(m_printer.outputFileName()));
+      return nullptr;
+    }
+  } else {
+    // A real printer gets one job per sheet, so the sheets sent survive a later failure.
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(&m_printer)) {
+      m_painter.reset();
+      m_failure = OpResult::Failure(
+          m_toFile ? "Cannot write the PDF file " + Utf8(m_printer.outputFileName())
+                   : "Cannot start printing on " + Utf8(m_printer.printerName()));
+      return nullptr;
+    }
+  }
+
+  // The painter's origin is the printable rectangle's corner unless the printer paints on
+  // the full page.
+  const PrintableArea area = Area();
+  QPointF corner(0, 0);
+  if (m_printer.fullPage()) corner = m_printer.pageRect(QPrinter::DevicePixel).topLeft();
+  const CanvasMapping mapping{QRectF(corner, QSizeF(area.Width, area.Height)),
+                              QSizeF(page.UnitsWide(), page.UnitsHigh()), true, false};
+  m_canvas = std::make_unique<QtCanvas>(*m_painter, mapping);
+  return m_canvas.get();
+}
+
+bool QtSheetPrinter::EndSheet() {
+  m_canvas.reset();
+  if (!m_painter) {
+    m_failure = OpResult::Failure("No sheet was started");
+    return false;
+  }
+  const bool ended = m_toFile || m_painter->end();
+  if (!m_toFile) m_painter.reset();
+  if (!ended || m_printer.printerState() == QPrinter::Error) {
+    m_failure =
+        OpResult::Failure(m_toFile ? "Cannot write the PDF file " + Utf8(m_printer.outputFileName())
+                                   : "Cannot print on " + Utf8(m_printer.printerName()));
+    return false;
+  }
+  return true;
+}
+
+bool QtSheetPrinter::Finish() {
+  m_canvas.reset();
+  if (!m_painter) return m_failure.Ok();
+  const bool ended = m_painter->end();
+  m_painter.reset();
+  if (!ended || m_printer.printerState() == QPrinter::Error) {
+    m_failure = OpResult::Failure("Cannot write the PDF file " + Utf8(m_printer.outputFileName()));
+    return false;
+  }
+  return m_failure.Ok();
+}
+
+}  // namespace zirdan
