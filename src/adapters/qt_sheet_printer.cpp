@@ -15,6 +15,12 @@ std::string Utf8(const QString& text) {
   return text.toStdString();
 }
 
+// Every failure says that printing failed and the rest was left out; the detail names the
+// printer or file.
+OpResult PrintFailure(const std::string& detail) {
+  return OpResult::FailureKey("StrChTisk", detail);
+}
+
 }  // namespace
 
 QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
@@ -46,7 +52,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
   if (m_toFile && m_painter && m_painter->isActive()) {
     // Every sheet after the first is a new page of the same file.
     if (!m_printer.newPage()) {
-      m_failure = OpResult::Failure("Cannot add a page to the PDF file " +
+      m_failure = PrintFailure("cannot add a page to the PDF file " +
                                     Utf8(m_printer.outputFileName()));
       return nullptr;
     }
@@ -56,9 +62,8 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
       m_painter.reset();
-      m_failure = OpResult::Failure(
-          m_toFile ? "Cannot write the PDF file " + Utf8(m_printer.outputFileName())
-                   : "Cannot start printing on " + Utf8(m_printer.printerName()));
+      m_failure = PrintFailure(m_toFile ? "cannot write the PDF file " + Utf8(m_printer.outputFileName())
+                                       : "cannot start printing on " + Utf8(m_printer.printerName()));
       return nullptr;
     }
   }
@@ -77,15 +82,14 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
 bool QtSheetPrinter::EndSheet() {
   m_canvas.reset();
   if (!m_painter) {
-    m_failure = OpResult::Failure("No sheet was started");
+    m_failure = PrintFailure("no sheet was started");
     return false;
   }
   const bool ended = m_toFile || m_painter->end();
   if (!m_toFile) m_painter.reset();
   if (!ended || m_printer.printerState() == QPrinter::Error) {
-    m_failure =
-        OpResult::Failure(m_toFile ? "Cannot write the PDF file " + Utf8(m_printer.outputFileName())
-                                   : "Cannot print on " + Utf8(m_printer.printerName()));
+    m_failure = PrintFailure(m_toFile ? "cannot write the PDF file " + Utf8(m_printer.outputFileName())
+                                      : "cannot print on " + Utf8(m_printer.printerName()));
     return false;
   }
   return true;
@@ -97,7 +101,7 @@ bool QtSheetPrinter::Finish() {
   const bool ended = m_painter->end();
   m_painter.reset();
   if (!ended || m_printer.printerState() == QPrinter::Error) {
-    m_failure = OpResult::Failure("Cannot write the PDF file " + Utf8(m_printer.outputFileName()));
+    m_failure = PrintFailure("cannot write the PDF file " + Utf8(m_printer.outputFileName()));
     return false;
   }
   return m_failure.Ok();

@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include "support/qt_application.h"
+#include "support/pdf_pages.h"
 #include "support/scratch_files.h"
 
 namespace zirdan {
@@ -22,14 +23,6 @@ void SetUpPdf(QPrinter& printer, const std::string& path) {
   printer.setOutputFileName(QString::fromStdString(path));
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                     QMarginsF(10, 5, 10, 5), QPageLayout::Millimeter));
-}
-
-int PageObjects(const std::string& pdf) {
-  int pages = 0;
-  for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
-       at = pdf.find("/Type /Page", at + 1))
-    pages += pdf.compare(at + 11, 1, "s") == 0 ? 0 : 1;
-  return pages;
 }
 
 TEST(QtSheetPrinter, TheAreaIsThePortraitPageLessItsEdgesOnBothSides) {
@@ -64,7 +57,7 @@ TEST(QtSheetPrinter, SheetsOfAFileRunArePagesOfOneFile) {
   }
   EXPECT_TRUE(output.Finish()) << output.Failure().Describe();
   EXPECT_TRUE(output.Failure().Ok());
-  EXPECT_EQ(PageObjects(test::ReadFileBytes(path)), 2);
+  EXPECT_EQ(test::PdfPageCount(path), 2);
 }
 
 TEST(QtSheetPrinter, AFileThatCannotBeOpenedStopsTheFirstSheetAndIsNamed) {
@@ -75,7 +68,7 @@ TEST(QtSheetPrinter, AFileThatCannotBeOpenedStopsTheFirstSheetAndIsNamed) {
   QtSheetPrinter output(printer);
   EXPECT_EQ(output.BeginSheet(PageSetUp{11500, 16500, 0}), nullptr);
   EXPECT_FALSE(output.Failure().Ok());
-  EXPECT_NE(output.Failure().Text().find(path), std::string::npos) << output.Failure().Text();
+  EXPECT_NE(output.Failure().Detail().find(path), std::string::npos) << output.Failure().Describe();
   EXPECT_FALSE(output.Finish());
 }
 

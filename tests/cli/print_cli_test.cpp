@@ -10,22 +10,13 @@
 #include "core/log_file.h"
 #include "support/cli_runner.h"
 #include "support/logbook_samples.h"
+#include "support/pdf_pages.h"
 
 namespace zirdan {
 namespace {
 
 using test::RunTool;
 using test::ToolRun;
-
-// How many pages a PDF file holds: its page objects, not the page tree ("/Type /Pages").
-int PageCount(const std::string& pdf) {
-  int pages = 0;
-  const std::string mark = "/Type /Page";
-  for (std::size_t at = pdf.find(mark); at != std::string::npos; at = pdf.find(mark, at + 1)) {
-    if (pdf.compare(at + mark.size(), 1, "s") != 0) ++pages;
-  }
-  return pages;
-}
 
 class PrintCliTest : public ::testing::Test {
  protected:
@@ -45,7 +36,7 @@ class PrintCliTest : public ::testing::Test {
     return RunTool(args, "LC_ALL=C");
   }
 
-  int PagesWritten() const { return PageCount(test::ReadFileBytes(PdfPath())); }
+  int PagesWritten() const { return test::PdfPageCount(PdfPath()); }
 
   test::ScratchFolder m_folder;
 };
@@ -57,7 +48,7 @@ TEST_F(PrintCliTest, ARangeGivesAnA4PageASheetAndReplacesTheFileWhole) {
   EXPECT_EQ(run.out, "5 sheets written to " + PdfPath() + "\n");
   const std::string pdf = test::ReadFileBytes(PdfPath());
   EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-  EXPECT_EQ(PageCount(pdf), 5);
+  EXPECT_EQ(test::PdfPageCount(PdfPath()), 5);
   // A4 portrait in points, every page.
   std::size_t a4Pages = 0;
   for (std::size_t at = pdf.find("/MediaBox [0 0 595"); at != std::string::npos;

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +28,7 @@
 #include "core/win1250.h"
 #include "support/dive_builders.h"
 #include "support/logbook_samples.h"
+#include "support/pdf_pages.h"
 #include "support/scratch_files.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_main.h"
@@ -193,12 +193,6 @@ inline std::function<void(QDialog&)> ChooseFile(const std::string& path, QString
     files->selectFile(QString::fromStdString(path));
     dialog.accept();  // QFileDialog::accept, through the public slot
   };
-}
-
-// The number of pages of a PDF file Qt wrote.
-inline int PdfPageCount(const std::string& path) {
-  const QString pdf = QString::fromLatin1(ReadFileBytes(path));
-  return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)")));
 }
 
 struct ShownMessage {
