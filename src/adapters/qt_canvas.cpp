@@ -54,7 +54,7 @@ QtCanvas::QtCanvas(QPainter& painter, const CanvasMapping& mapping, QColor backg
     m_scaleY = m_mapping.Area.height() / m_mapping.Units.height();
   }
   m_painter.save();
-  m_painter.setClipRect(m_mapping.Area, Qt::IntersectClip);
+  if (m_mapping.Clip) m_painter.setClipRect(m_mapping.Area, Qt::IntersectClip);
   m_painter.setRenderHint(QPainter::TextAntialiasing, true);
   m_current = Map(0, 0);
   ApplyPen();

@@ -19,6 +19,8 @@ struct CanvasMapping {
   QSizeF Units;            // the drawing's extent in its own units, stretched over Area
   bool YUp = false;        // y grows upward from Area's top edge (printed pages)
   bool PixelPens = false;  // pen widths are device pixels rather than drawing units
+  bool Clip = true;        // nothing is drawn outside Area (a printed frame on Area's edge
+                           // needs its whole line)
 };
 
 // A drawing whose units are the pixels of a `size` area.

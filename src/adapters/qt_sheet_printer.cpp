@@ -74,7 +74,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
   QPointF corner(0, 0);
   if (m_printer.fullPage()) corner = m_printer.pageRect(QPrinter::DevicePixel).topLeft();
   const CanvasMapping mapping{QRectF(corner, QSizeF(area.Width, area.Height)),
-                              QSizeF(page.UnitsWide(), page.UnitsHigh()), true, false};
+                              QSizeF(page.UnitsWide(), page.UnitsHigh()), true, false, false};
   m_canvas = std::make_unique<QtCanvas>(*m_painter, mapping);
   return m_canvas.get();
 }
