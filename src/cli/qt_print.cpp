@@ -13,7 +13,6 @@
 #include "adapters/qt_sheet_printer.h"
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
-#include "cli/cli_settings.h"
 #include "core/temporary_names.h"
 #include "reports/print_run.h"
 
@@ -34,14 +33,16 @@ constexpr const char* kUsage =
     "                      graph: the graph block\n"
     "  --from N            the first dive's number (default: the logbook's first dive)\n"
     "  --to N              the last dive number (default: the logbook's last dive's)\n"
-    "  --colour            coloured lines and texts (default: the editor's setting)\n"
+    "  --colour            coloured lines and texts (default: all black)\n"
     "  --two-sided         back pages take the right margin as their left space\n"
-    "  --left N            left margin, 0 to 9999 layout units (a block is 10000 wide)\n"
-    "  --right N           right margin, 0 to 9999 layout units\n"
+    "  --left N            left margin, 0 to 9999 layout units (default 1500; a block is\n"
+    "                      10000 wide)\n"
+    "  --right N           right margin, 0 to 9999 layout units (default 0)\n"
     "  --all-margins N     a frame on every side of the page, 0 to 9999 layout units\n"
+    "                      (default 0)\n"
     "  --language-file P   the translation file (default: Language.ini beside the tool)\n"
     "  --language N        the language number in that file (default 2)\n"
-    "Margins, colour, two-sided printing and the font default to the editor's settings.\n";
+    "The editor's stored settings are not used: the defaults are a fresh editor's.\n";
 
 constexpr long kMaxMargin = 9999;
 constexpr long kMaxDiveNumber = 65535;
@@ -75,23 +76,22 @@ bool ReadNumber(const ParsedArguments& args, std::string_view option, long min, 
   return true;
 }
 
-// The editor's print settings, overridden by the options given.
+// The print settings of a fresh editor, changed by the options given. The editor's stored
+// settings are not read, so a script gets the same sheets on every machine.
 std::optional<PrintSettings> SettingsFromOptions(const ParsedArguments& args, std::string& error) {
-  const TAppSettings editor = CliSettings();
-  long left = editor.LevyOkraj;
-  long right = editor.PravyOkraj;
-  long all = editor.VsechnyOkraje;
+  PrintSettings settings;
+  long left = settings.LeftMargin;
+  long right = settings.RightMargin;
+  long all = settings.AllMargins;
   if (!ReadNumber(args, "--left", 0, kMaxMargin, left, error) ||
       !ReadNumber(args, "--right", 0, kMaxMargin, right, error) ||
       !ReadNumber(args, "--all-margins", 0, kMaxMargin, all, error))
     return std::nullopt;
-  PrintSettings settings;
   settings.LeftMargin = static_cast<int>(left);
   settings.RightMargin = static_cast<int>(right);
   settings.AllMargins = static_cast<int>(all);
-  settings.TwoSided = editor.Oboustranne || args.Has("--two-sided");
-  settings.Colour = editor.Barevne || args.Has("--colour");
-  settings.FontName = editor.FontSerif;
+  settings.TwoSided = args.Has("--two-sided");
+  settings.Colour = args.Has("--colour");
   return settings;
 }
 

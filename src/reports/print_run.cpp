@@ -19,8 +19,7 @@ pam* StartDive(const TLogbook& logbook, int number) {
 OpResult SheetFailure(const SheetOutput& output, int diveNumber) {
   OpResult failure = output.Failure();
   if (failure.Ok())
-    failure =
-        OpResult::Failure("The sheet could not be printed", "dive " + std::to_string(diveNumber));
+    failure = OpResult::FailureKey("StrChTisk", "dive " + std::to_string(diveNumber));
   return failure;
 }
 
