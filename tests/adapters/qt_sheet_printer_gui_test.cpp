@@ -9,7 +9,6 @@
 #include <QPrinter>
 
 #include "support/qt_application.h"
-#include "support/pdf_pages.h"
 #include "support/scratch_files.h"
 
 namespace zirdan {
@@ -38,38 +37,6 @@ TEST(QtSheetPrinter, TheAreaIsThePortraitPageLessItsEdgesOnBothSides) {
   EXPECT_NEAR(area.Height, (297 - 2 * 5) * dotsPerMm, dotsPerMm);
   EXPECT_EQ(area.ResolutionX, printer.resolution());
   EXPECT_EQ(area.ResolutionY, printer.resolution());
-}
-
-TEST(QtSheetPrinter, SheetsOfAFileRunArePagesOfOneFile) {
-  test::ScratchFolder folder;
-  const std::string path = folder.File("sheets.pdf");
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPdf(printer, path);
-  QtSheetPrinter output(printer);
-  const PageSetUp page{11500, 16500, 0};
-  for (int sheet = 0; sheet < 2; ++sheet) {
-    Canvas* canvas = output.BeginSheet(page);
-    ASSERT_NE(canvas, nullptr) << output.Failure().Describe();
-    canvas->Rectangle(1500, -700, 11500, -7400);
-    canvas->Text(2000, -1200, "Ponor \xE8. 1",
-                 Font{"MS Sans Serif", 335, FontSizeUnit::CellHeight});
-    EXPECT_TRUE(output.EndSheet()) << output.Failure().Describe();
-  }
-  EXPECT_TRUE(output.Finish()) << output.Failure().Describe();
-  EXPECT_TRUE(output.Failure().Ok());
-  EXPECT_EQ(test::PdfPageCount(path), 2);
-}
-
-TEST(QtSheetPrinter, AFileThatCannotBeOpenedStopsTheFirstSheetAndIsNamed) {
-  test::ScratchFolder folder;
-  const std::string path = folder.File("missing/sheets.pdf");
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPdf(printer, path);
-  QtSheetPrinter output(printer);
-  EXPECT_EQ(output.BeginSheet(PageSetUp{11500, 16500, 0}), nullptr);
-  EXPECT_FALSE(output.Failure().Ok());
-  EXPECT_NE(output.Failure().Detail().find(path), std::string::npos) << output.Failure().Describe();
-  EXPECT_FALSE(output.Finish());
 }
 
 }  // namespace
