@@ -61,22 +61,6 @@ constexpr std::array<LegendRow, 6> kLegend = {{
     {"StrChTrans", 584, 0},
 }};
 
-// numerator / denominator rounded to the nearest integer, halves to the even neighbour,
-// computed exactly (the scales are ratios of whole numbers, and a floating-point product
-// could fall on either side of a half). Results far outside any drawing are clamped.
-int RoundRatio(int64_t numerator, int64_t denominator) {
-  int64_t quotient = numerator / denominator;
-  int64_t remainder = numerator % denominator;
-  if (remainder < 0) {  // floor division
-    --quotient;
-    remainder += denominator;
-  }
-  const int64_t twice = 2 * remainder;
-  if (twice > denominator || (twice == denominator && quotient % 2 != 0)) ++quotient;
-  constexpr int64_t kLimit = std::numeric_limits<int>::max() / 4;
-  return static_cast<int>(std::clamp(quotient, -kLimit, kLimit));
-}
-
 // The number of samples to draw: never more than the view holds.
 int SampleCount(const ponorTxt& view) {
   return std::min<int>(view.PocetVzorku, static_cast<int>(kMaxSamples));
@@ -110,6 +94,19 @@ class LargeGraphPainter {
 };
 
 }  // namespace
+
+int RoundRatio(int64_t numerator, int64_t denominator) {
+  int64_t quotient = numerator / denominator;
+  int64_t remainder = numerator % denominator;
+  if (remainder < 0) {  // floor division
+    --quotient;
+    remainder += denominator;
+  }
+  const int64_t twice = 2 * remainder;
+  if (twice > denominator || (twice == denominator && quotient % 2 != 0)) ++quotient;
+  constexpr int64_t kLimit = std::numeric_limits<int>::max() / 4;
+  return static_cast<int>(std::clamp(quotient, -kLimit, kLimit));
+}
 
 void DrawLargeGraph(Canvas& canvas, const ponorTxt& view, int16_t hloubka,
                     const LargeGraphValues& values, const TMessageTable& messages,

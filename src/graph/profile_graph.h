@@ -8,6 +8,12 @@
 
 namespace zirdan {
 
+// numerator / denominator rounded to the nearest integer, halves to the even neighbour,
+// computed exactly (the scales of the graphs are ratios of whole numbers, and a
+// floating-point product could fall on either side of a half). Results far outside any
+// drawing are clamped.
+int RoundRatio(int64_t numerator, int64_t denominator);
+
 // The large graph is drawn on 950 x 730 units; the window stretches them over its paint
 // box, each axis on its own. Pen widths are meant as screen pixels and font sizes as
 // points, so lines and texts keep their size when the window grows.

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "core/number_text.h"
 #include "core/profile.h"
+#include "graph/profile_graph.h"
 #include "reports/print_blocks.h"
 
 namespace zirdan {
@@ -34,22 +34,6 @@ constexpr std::array<EventRow, 6> kEventRows = {{
     {91, "StrChDeko", false, kBlue},   // flag 4
     {93, "StrChTrans", false, kGrey},  // flag 5
 }};
-
-// numerator / denominator rounded to the nearest integer, halves to the even neighbour,
-// computed exactly: the scales are ratios of whole numbers, and a floating-point product
-// could fall on either side of a half.
-int RoundRatio(int64_t numerator, int64_t denominator) {
-  int64_t quotient = numerator / denominator;
-  int64_t remainder = numerator % denominator;
-  if (remainder < 0) {  // floor division
-    --quotient;
-    remainder += denominator;
-  }
-  const int64_t twice = 2 * remainder;
-  if (twice > denominator || (twice == denominator && quotient % 2 != 0)) ++quotient;
-  constexpr int64_t kLimit = std::numeric_limits<int>::max() / 4;
-  return static_cast<int>(std::clamp(quotient, -kLimit, kLimit));
-}
 
 bool HasWarning(const SampleMarks& marks) {
   for (std::size_t flag = 0; flag < kEventRows.size(); ++flag)
