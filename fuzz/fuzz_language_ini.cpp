@@ -19,10 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& name : LanguageNames(file)) (void)file.Read("Language", name);
   // Languages 1 and 2 as the shipped file has them, and 3, which usually has no sections.
   for (int language = 1; language <= 3; ++language) {
-    // Without its Strings section a language's table is every key reading "Error", built
-    // from no input at all; its 151 sorted insertions, every comparison reported to the
-    // fuzzer, would cost more than the rest of the run. The reads it would make are the
-    // ones of LoadCategoryNames below.
+    // A language whose Strings section holds no keys gives a table of "Error" texts that
+    // no input can change; building it (hundreds of map insertions, each comparison
+    // reported to the fuzzer) would take most of the run. Its reads are made below anyway.
     if (!file.Keys(SectionName("Strings", language)).empty()) {
       TMessageTable messages;
       LoadMessageTable(file, language, messages);
