@@ -76,12 +76,12 @@ void TFormMain::PrintSheetsCommand(PrintCommand command, QAction* item) {
   const FieldLabelCaptions labels = ShownLabelCaptions();
   const PrintTexts texts{m_messages, labels, SystemDecimalSeparator()};
   const QString printing = Text("StrTisknu") + " ";
-  // The window opens even for a range without dives, and closes again at once.
-  m_formPrubeh->ShowProgress(printing + QString::number(range->From));
   PrintRunResult printed;
   {
     BusyCursor busy;
     QtSheetPrinter output(*m_printer);
+    // The run shows its start dive first, so the window opens even for a range without
+    // sheets, and closes again at once.
     printed = PrintDives(logbook, command, *range, PrintSettingsOf(m_settings), texts,
                          ReportCodec(), output, [&](int number) {
                            m_formPrubeh->ShowProgress(printing + QString::number(number));
