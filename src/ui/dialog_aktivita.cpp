@@ -14,8 +14,7 @@ TDialogAktivita::TDialogAktivita(QWidget* parent)
              m_ui->vrak,       m_ui->ricni,         m_ui->proud,  m_ui->foto,
              m_ui->lod,        m_ui->clun,          m_ui->prace,  m_ui->zachrana};
   m_ui->OKBtn->setDefault(true);
-  connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  ConnectButtons(m_ui->OKBtn, m_ui->CancelBtn);
 }
 
 TDialogAktivita::~TDialogAktivita() = default;

@@ -9,8 +9,7 @@ TDialogChyby::TDialogChyby(QWidget* parent) : TFixedDialog(parent), m_ui(new Ui:
   m_ui->setupUi(this);
   FixSize();
   m_ui->OKBtn->setDefault(true);
-  connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  ConnectButtons(m_ui->OKBtn, m_ui->CancelBtn);
 }
 
 TDialogChyby::~TDialogChyby() = default;

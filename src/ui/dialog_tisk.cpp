@@ -1,7 +1,6 @@
 #include "ui/dialog_tisk.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -12,8 +11,7 @@ namespace zirdan {
 TDialogTisk::TDialogTisk(QWidget* parent) : TFixedDialog(parent), m_ui(new Ui::DialogTisk) {
   m_ui->setupUi(this);
   FixSize();
-  connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  ConnectButtons(m_ui->OKBtn, m_ui->CancelBtn);
   connect(m_ui->vsechno, &QCheckBox::toggled, this, [this](bool all) {
     if (!all) return;
     const QSignalBlocker blockFirst(m_ui->odod);

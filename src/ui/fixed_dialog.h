@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QKeyEvent>
 
@@ -16,6 +17,11 @@ class TFixedDialog : public QDialog {
   void FixSize() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
+  }
+  // The dialog's OK and Cancel buttons.
+  void ConnectButtons(QAbstractButton* ok, QAbstractButton* cancel) {
+    connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   }
   void keyPressEvent(QKeyEvent* event) override {
     switch (event->key()) {

@@ -10,8 +10,7 @@ TFormHledat::TFormHledat(QWidget* parent) : TFixedDialog(parent), m_ui(new Ui::F
   m_ui->setupUi(this);
   FixSize();
   m_ui->ButtonOk->setDefault(true);
-  connect(m_ui->ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_ui->ButtonZpet, &QPushButton::clicked, this, &QDialog::reject);
+  ConnectButtons(m_ui->ButtonOk, m_ui->ButtonZpet);
 }
 
 TFormHledat::~TFormHledat() = default;

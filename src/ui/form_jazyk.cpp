@@ -9,8 +9,7 @@ TFormJazyk::TFormJazyk(QWidget* parent) : TFixedDialog(parent), m_ui(new Ui::For
   m_ui->setupUi(this);
   FixSize();
   m_ui->ButtonJo->setDefault(true);
-  connect(m_ui->ButtonJo, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_ui->ButtonNe, &QPushButton::clicked, this, &QDialog::reject);
+  ConnectButtons(m_ui->ButtonJo, m_ui->ButtonNe);
 }
 
 TFormJazyk::~TFormJazyk() = default;
