@@ -9,20 +9,6 @@
 #include "adapters/qt_canvas.h"
 
 namespace zirdan {
-namespace {
-
-std::string Utf8(const QString& text) {
-  return text.toStdString();
-}
-
-// Every failure says that printing failed and the rest was left out; the detail names the
-// printer or file.
-OpResult PrintFailure(const std::string& detail) {
-  return OpResult::FailureKey("StrChTisk", detail);
-}
-
-}  // namespace
-
 QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
     : m_printer(printer), m_toFile(printer.outputFormat() == QPrinter::PdfFormat) {
   m_printer.setPageOrientation(QPageLayout::Portrait);
@@ -52,18 +38,15 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
   if (m_toFile && m_painter && m_painter->isActive()) {
     // Every sheet after the first is a new page of the same file.
     if (!m_printer.newPage()) {
-      m_failure = PrintFailure("cannot add a page to the PDF file " +
-                                    Utf8(m_printer.outputFileName()));
+      Fail("cannot add a page to");
       return nullptr;
     }
   } else {
     // A real printer gets one job per sheet, so the sheets sent survive a later failure.
-    m_printer.setPageOrientation(QPageLayout::Portrait);
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
       m_painter.reset();
-      m_failure = PrintFailure(m_toFile ? "cannot write the PDF file " + Utf8(m_printer.outputFileName())
-                                       : "cannot start printing on " + Utf8(m_printer.printerName()));
+      Fail(m_toFile ? "cannot write" : "cannot start printing on");
       return nullptr;
     }
   }
@@ -81,17 +64,11 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
 
 bool QtSheetPrinter::EndSheet() {
   m_canvas.reset();
-  if (!m_painter) {
-    m_failure = PrintFailure("no sheet was started");
-    return false;
-  }
+  if (!m_painter) return Fail("no sheet was started for");
   const bool ended = m_toFile || m_painter->end();
   if (!m_toFile) m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error) {
-    m_failure = PrintFailure(m_toFile ? "cannot write the PDF file " + Utf8(m_printer.outputFileName())
-                                      : "cannot print on " + Utf8(m_printer.printerName()));
-    return false;
-  }
+  if (!ended || m_printer.printerState() == QPrinter::Error)
+    return Fail(m_toFile ? "cannot write" : "cannot print on");
   return true;
 }
 
@@ -100,11 +77,17 @@ bool QtSheetPrinter::Finish() {
   if (!m_painter) return m_failure.Ok();
   const bool ended = m_painter->end();
   m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error) {
-    m_failure = PrintFailure("cannot write the PDF file " + Utf8(m_printer.outputFileName()));
-    return false;
-  }
+  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail("cannot write");
   return m_failure.Ok();
+}
+
+bool QtSheetPrinter::Fail(const std::string& doing) {
+  // Every failure says that printing failed and the rest was left out; the detail names
+  // the printer or file.
+  const std::string target = m_toFile ? "the PDF file " + m_printer.outputFileName().toStdString()
+                                      : "the printer " + m_printer.printerName().toStdString();
+  m_failure = OpResult::FailureKey("StrChTisk", doing + " " + target);
+  return false;
 }
 
 }  // namespace zirdan

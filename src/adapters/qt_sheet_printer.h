@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "core/op_result.h"
 #include "reports/print_run.h"
@@ -31,6 +32,9 @@ class QtSheetPrinter final : public SheetOutput {
   bool Finish();
 
  private:
+  // Keeps the failure of `doing` ("cannot write") to the printer or file; always false.
+  bool Fail(const std::string& doing);
+
   QPrinter& m_printer;
   std::unique_ptr<QPainter> m_painter;
   std::unique_ptr<QtCanvas> m_canvas;
