@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/cli_common.h"
+#include "cli/cli_lock.h"
 #include "cli/cli_settings.h"
 #include "core/log_file.h"
 
@@ -41,6 +42,7 @@ std::optional<int> OpenDiveEdit(const ParsedArguments& args, DiveEdit& edit) {
   edit.Language = std::move(*language);
 
   edit.Path = positionals[0];
+  if (std::optional<int> refused = LockForWriting(edit.Path, edit.Lock)) return *refused;
   if (!LoadOrReport(edit.Path, edit.Logbook)) return kExitFileError;
   edit.Logbook.VychoziFormatGrafu = edit.Settings.DefaultProfileFormat();
   edit.Dive = edit.Logbook.FindByNumber(static_cast<uint16_t>(*number));

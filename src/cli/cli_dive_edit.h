@@ -6,6 +6,7 @@
 
 #include "cli/argument_parser.h"
 #include "cli/cli_language.h"
+#include "core/file_lock.h"
 #include "core/logbook.h"
 #include "transfer/join_split.h"
 #include "settings/app_settings.h"
@@ -21,6 +22,7 @@ struct DiveEdit {
   int Minutes = kDefaultMinutesBetweenGraphs;  // minutes between graphs, 0..60
   TAppSettings Settings;
   CliLanguage Language;
+  std::unique_ptr<FileLock> Lock;  // the editor's lock of the logbook, while the edit runs
 };
 
 // What a join or split accepts: "LOGFILE NUMBER", "--minutes M", the language options and

@@ -6,6 +6,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
+#include "cli/cli_lock.h"
 #include "core/import_reading.h"
 #include "core/log_file.h"
 #include "core/win1250.h"
@@ -75,6 +76,8 @@ int RunList(const std::string& fromPath, const CliLanguage& language) {
 int RunInsert(const std::string& logPath, const std::string& fromPath, long after,
               const std::vector<long>& positions, const CliLanguage& language,
               bool compatibleActivity) {
+  std::unique_ptr<FileLock> lock;
+  if (std::optional<int> refused = LockForWriting(logPath, lock)) return *refused;
   TLogbook logbook;
   if (!LoadOrReport(logPath, logbook)) return kExitFileError;
   pam* current = logbook.FindByNumber(static_cast<uint16_t>(after));

@@ -1,4 +1,5 @@
 #include "cli/cli_common.h"
+#include "cli/cli_lock.h"
 #include "core/log_file.h"
 
 namespace zirdan::cli {
@@ -10,6 +11,9 @@ int RunResave(const ParsedArguments& args) {
   const std::string& in = args.Positionals()[0];
   const std::string& out = args.Positionals()[1];
 
+  // OUT may be the logbook an editor has open (resaving a logbook onto itself).
+  std::unique_ptr<FileLock> lock;
+  if (std::optional<int> refused = LockForWriting(out, lock)) return *refused;
   TLogbook logbook;
   if (!LoadOrReport(in, logbook)) return kExitFileError;
   const TCategoryTables tables = TCategoryTables::BuiltIn();

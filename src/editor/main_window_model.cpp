@@ -246,6 +246,25 @@ void MainWindowModel::StoreEditedDive() {
   m_fieldsEdited = false;
 }
 
+void MainWindowModel::WithShownEdits(const std::function<void(const TLogbook&)>& use) {
+  if (!m_fieldsEdited || !m_current) {
+    use(m_logbook);
+    return;
+  }
+  auto view = std::make_unique<ponorTxt>(*m_view);
+  for (int i = 0; i < kTextFieldCount; ++i)
+    ViewText(*view, static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
+  ponor& shown = *m_current;
+  // The dive as it was goes back in place however `use` ends.
+  struct Restore {
+    ponor& dive;
+    ponor saved;
+    ~Restore() { dive = saved; }
+  } restore{shown, shown};
+  ViewToRecord(*view, shown);
+  use(m_logbook);
+}
+
 void MainWindowModel::ShowCurrentDive() {
   if (!m_logbook.Nacteno || m_logbook.PocetPonoru() == 0) return;
   Select(m_selected);

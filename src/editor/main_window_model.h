@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,6 +88,9 @@ class MainWindowModel {
   void RebuildDiveList();
   // Writes pending field edits into the current dive.
   void StoreEditedDive();
+  // Lets `use` read the logbook as a save would find it, with the shown dive's pending
+  // edits taken over, and leaves the logbook, the changed flag and the list as they were.
+  void WithShownEdits(const std::function<void(const TLogbook&)>& use);
   // Makes the dive of the selected entry current and fills Display().
   void ShowCurrentDive();
   void Select(int index);

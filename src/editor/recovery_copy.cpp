@@ -1,61 +1,146 @@
 #include "editor/recovery_copy.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "core/atomic_file.h"
+#include "editor/disk_state.h"
 
 namespace zirdan {
 
 namespace fs = std::filesystem;
 
-RecoveryCopy::RecoveryCopy(std::string folder) : m_folder(std::move(folder)) {}
+namespace {
 
-std::string RecoveryCopy::LogPath() const {
-  return (fs::path(m_folder) / "unsaved.LOG").string();
+constexpr const char* kLogEnding = ".LOG";
+constexpr const char* kPathEnding = ".path";
+
+std::string Hex(uint64_t value) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+  return text;
 }
 
-std::string RecoveryCopy::PathFile() const {
-  return (fs::path(m_folder) / "unsaved.path").string();
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+RecoveryCopy::RecoveryCopy(std::string folder, FileLockFactory locks)
+    : m_folder(std::move(folder)), m_locks(std::move(locks)) {}
+
+RecoveryCopy::~RecoveryCopy() = default;
+
+std::string RecoveryCopy::LogPath(const std::string& stem) const {
+  return (fs::path(m_folder) / (stem + kLogEnding)).string();
+}
+
+std::string RecoveryCopy::PathFile(const std::string& stem) const {
+  return (fs::path(m_folder) / (stem + kPathEnding)).string();
+}
+
+std::string RecoveryCopy::StemFor(const std::string& logbookPath, bool neverSaved) {
+  if (!neverSaved) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(logbookPath, ec);
+    if (ec) absolute = logbookPath;
+    return "log-" + Hex(ContentHash(absolute.lexically_normal().string()));
+  }
+  if (m_newStem.empty()) {
+    std::random_device random;
+    m_newStem = "new-" + Hex((uint64_t{random()} << 32) ^ random());
+  }
+  return m_newStem;
 }
 
 OpResult RecoveryCopy::Write(const TLogbook& logbook, const std::string& logbookPath,
-                             const SaveOptions& options) const {
+                             bool neverSaved, const SaveOptions& options) {
   if (!Enabled()) return OpResult::Success();
   std::string bytes;
   if (OpResult encoded = EncodeLogbook(logbook, options, bytes); !encoded) return encoded;
+  const std::string stem = StemFor(logbookPath, neverSaved);
+  if (!m_stem.empty() && m_stem != stem) {
+    std::error_code ec;
+    fs::remove(LogPath(m_stem), ec);
+    fs::remove(PathFile(m_stem), ec);
+  }
+  m_stem = stem;
   std::error_code ec;
   fs::create_directories(m_folder, ec);
   if (ec) return OpResult::Failure("cannot create " + m_folder, ec.message());
+  if (neverSaved && !m_newLock) {
+    LockAttempt attempt;
+    m_newLock = TryLockFile(m_locks, LogPath(stem), attempt);
+  }
   // The path first: a copy is only offered when its logbook bytes are there too.
-  if (OpResult written = WriteFileAtomically(PathFile(), logbookPath); !written) return written;
-  return WriteFileAtomically(LogPath(), bytes);
+  if (OpResult written = WriteFileAtomically(PathFile(stem), logbookPath); !written) return written;
+  return WriteFileAtomically(LogPath(stem), bytes);
 }
 
-void RecoveryCopy::Remove() const {
+void RecoveryCopy::Remove() {
   if (!Enabled()) return;
-  std::error_code ec;
-  fs::remove(LogPath(), ec);
-  fs::remove(PathFile(), ec);
+  if (!m_stem.empty()) Discard(PendingCopy{m_stem, {}});
+  m_stem.clear();
+  m_newStem.clear();
+  m_newLock.reset();
 }
 
-std::optional<std::string> RecoveryCopy::Offer() const {
-  if (!Enabled()) return std::nullopt;
+void RecoveryCopy::Discard(const PendingCopy& copy) const {
   std::error_code ec;
-  const fs::file_time_type copied = fs::last_write_time(LogPath(), ec);
-  if (ec) return std::nullopt;
-  std::ifstream in(PathFile(), std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string logbookPath{std::istreambuf_iterator<char>(in), {}};
-  const fs::file_time_type saved = fs::last_write_time(logbookPath, ec);
-  if (!ec && saved >= copied) return std::nullopt;  // saved after the copy was made
-  return logbookPath;
+  fs::remove(LogPath(copy.Stem), ec);
+  fs::remove(PathFile(copy.Stem), ec);
 }
 
-OpResult RecoveryCopy::Load(TLogbook& logbook) const {
-  if (OpResult loaded = LoadLogbook(LogPath(), logbook); !loaded) return loaded;
+bool RecoveryCopy::OwnedByLiveEditor(const PendingCopy& copy) const {
+  std::error_code ec;
+  const bool hasFile = fs::is_regular_file(copy.LogbookPath, ec);
+  LockAttempt attempt;
+  // Taken only to look: released again at once.
+  (void)TryLockFile(m_locks, hasFile ? copy.LogbookPath : LogPath(copy.Stem), attempt);
+  return attempt.State == LockState::HeldByOther;
+}
+
+std::vector<PendingCopy> RecoveryCopy::Pending() const {
+  std::vector<PendingCopy> pending;
+  if (!Enabled()) return pending;
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, ec)) {
+    const fs::path name = entry.path().filename();
+    if (name.extension() != kPathEnding) continue;
+    PendingCopy copy{name.stem().string(), ReadText(entry.path().string())};
+    if (copy.Stem == m_stem) continue;  // this editor's own
+    std::error_code timeError;
+    const fs::file_time_type copied = fs::last_write_time(LogPath(copy.Stem), timeError);
+    if (timeError || OwnedByLiveEditor(copy)) continue;
+    const fs::file_time_type saved = fs::last_write_time(copy.LogbookPath, timeError);
+    if (!timeError && saved >= copied) {
+      Discard(copy);  // saved after the copy was made
+      continue;
+    }
+    pending.push_back(std::move(copy));
+  }
+  std::sort(pending.begin(), pending.end(), [](const PendingCopy& a, const PendingCopy& b) {
+    return a.LogbookPath < b.LogbookPath;
+  });
+  return pending;
+}
+
+OpResult RecoveryCopy::Adopt(const PendingCopy& copy, TLogbook& logbook) {
+  if (OpResult loaded = LoadLogbook(LogPath(copy.Stem), logbook); !loaded) return loaded;
   logbook.Zmeneno = true;
+  Remove();
+  m_stem = copy.Stem;
+  if (copy.Stem.rfind("new-", 0) == 0) {
+    m_newStem = copy.Stem;
+    LockAttempt attempt;
+    m_newLock = TryLockFile(m_locks, LogPath(copy.Stem), attempt);
+  }
   return OpResult::Success();
 }
 

@@ -67,6 +67,9 @@ std::vector<std::string> BuildMessageKeys() {
   // Messages of this editor's own: the recovery of unsaved edits, a missing help page, a
   // printer that failed.
   plain({"StrObnovitZmeny", "StrChNapoveda", "StrChTisk"});
+  // A logbook open in another editor, or changed on disk by another program.
+  plain({"StrDenikOtevren", "StrZamekDrzi", "StrZmenenNaDisku", "StrZmenenNaDiskuNacist",
+         "StrZmenenNaDiskuNeulozeno"});
   return keys;
 }
 

@@ -76,18 +76,20 @@ void TFormHlaska::Prepare(const QString& text, MessageKind kind) {
   (question ? m_ui->ButtonOk : m_ui->ButtonAno)->setDefault(false);
 }
 
-int TFormHlaska::Show(const QString& text, MessageKind kind) {
+int TFormHlaska::Show(const QString& text, MessageKind kind, EscapeKey escape) {
   Prepare(text, kind);
+  m_escape = escape;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   const int result = exec();
-  // Closing by the window manager counts as the harmless answer.
-  if (result == QDialog::Rejected) return kind == MessageKind::Question ? kResultNo : kResultOk;
+  // A box closed by the window manager answers nothing: a question is cancelled (read as
+  // "no", a closed "save the changes?" would throw the changes away).
+  if (result == QDialog::Rejected) return kind == MessageKind::Question ? kResultCancel : kResultOk;
   return result;
 }
 
 void TFormHlaska::keyPressEvent(QKeyEvent* event) {
-  // There is no cancel button: Esc does not close the box.
-  if (event->key() == Qt::Key_Escape) return;
+  // There is no cancel button: Esc does not close the box, except where it cancels.
+  if (event->key() == Qt::Key_Escape && m_escape == EscapeKey::Ignored) return;
   QDialog::keyPressEvent(event);
 }
 
@@ -100,12 +102,12 @@ void SetAppMessageAnswers(AppMessageAnswers answers) {
   Answers() = std::move(answers);
 }
 
-int ShowAppMessage(const QString& text, MessageKind kind) {
+int ShowAppMessage(const QString& text, MessageKind kind, EscapeKey escape) {
   if (Answers()) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     return Answers()(text, kind);
   }
-  return AppMessageBox().Show(text, kind);
+  return AppMessageBox().Show(text, kind, escape);
 }
 
 int ShowAppMessage(const std::string& text, MessageKind kind) {

@@ -18,8 +18,14 @@ namespace zirdan {
 // Message kinds and the button results of the message box.
 enum class MessageKind { Question = 0, Warning = 1, Error = 2, Information = 3 };
 inline constexpr int kResultOk = 1;
+// A question closed with its window button: the command that asked is cancelled.
+inline constexpr int kResultCancel = 2;
 inline constexpr int kResultYes = 6;
 inline constexpr int kResultNo = 7;
+
+// What Esc does in a question: nothing (the box has no cancel button), or answer it as
+// closed, for the questions whose safe answer is to leave things as they are.
+enum class EscapeKey { Ignored, Cancels };
 
 // The application's one message box: a text, a kind caption, and Yes/No or OK.
 class TFormHlaska : public QDialog {
@@ -29,8 +35,9 @@ class TFormHlaska : public QDialog {
   explicit TFormHlaska(QWidget* parent = nullptr);
   ~TFormHlaska() override;
 
-  // Shows the text as the given kind and returns 6 (yes), 7 (no) or 1 (OK).
-  int Show(const QString& text, MessageKind kind);
+  // Shows the text as the given kind and returns 6 (yes), 7 (no), 1 (OK), or 2 when a
+  // question was closed without an answer.
+  int Show(const QString& text, MessageKind kind, EscapeKey escape = EscapeKey::Ignored);
   // The captions of the four kinds and the three buttons.
   void SetTexts(const TMessageBoxTexts& texts);
 
@@ -43,11 +50,12 @@ class TFormHlaska : public QDialog {
   std::unique_ptr<Ui::FormHlaska> m_ui;
   TMessageBoxTexts m_texts;
   int m_result = kResultOk;
+  EscapeKey m_escape = EscapeKey::Ignored;
 };
 
 // Shows a message through the application's message box. Tests replace the answers with
 // SetAppMessageAnswers, so that a whole command flow runs without a person.
-int ShowAppMessage(const QString& text, MessageKind kind);
+int ShowAppMessage(const QString& text, MessageKind kind, EscapeKey escape = EscapeKey::Ignored);
 // Windows-1250 text.
 int ShowAppMessage(const std::string& text, MessageKind kind);
 // Shows a failed operation as an error, in the words FailureText gives it.

@@ -29,6 +29,8 @@
 #include "ui/dialog_tisk.h"
 #include "ui/form_prubeh.h"
 #include "adapters/qt_dive_list_model.h"
+#include "adapters/qt_file_lock.h"
+#include "adapters/qt_file_watcher.h"
 #include "adapters/qt_text.h"
 #include "ui_form_main.h"
 
@@ -79,7 +81,8 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
       m_settings(ReadAppSettings(store)),
       m_translations(TTranslationFile::Load(m_options.LanguageFile)),
       m_tables(TCategoryTables::BuiltIn()),
-      m_recovery(m_options.RecoveryFolder) {
+      m_guard(QtFileLocks()),
+      m_recovery(m_options.RecoveryFolder, QtFileLocks()) {
   m_ui->setupUi(this);
   // The list reads the logbook's list texts through a model, so a row costs nothing until
   // it is drawn. Its rows are all one height: the view measures one of them, not 65535.
@@ -123,6 +126,7 @@ TFormMain::TFormMain(SettingsStore& store, StartOptions options, QWidget* parent
   m_formPrubeh = std::make_unique<TFormPrubeh>(this);
   m_formHledat = std::make_unique<TFormHledat>(this);
   CreateGraphs();
+  m_watcher = new QtFileWatcher([this] { LogbookChangedOnDisk(); }, this);
 
   // The main window has one fixed size: 632 x 419 of fields under its menu bar.
   centralWidget()->setFixedSize(632, 419);
@@ -388,7 +392,7 @@ void TFormMain::showEvent(QShowEvent* event) {
   m_firstShow = false;
   m_formJazyk->SetLanguages(LanguageNames(m_translations));
   LanguageLoad();
-  if (!OfferRecoveryCopy() && !m_options.StartFileName.empty())
+  if (!OfferRecoveryCopies() && !m_options.StartFileName.empty())
     OpenLogbookFile(QString::fromStdString(m_options.StartFileName));
   StartRecoveryCopies();
   PlaceRememberedWindows();
@@ -415,6 +419,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   RememberWindowGeometry();
   WriteAppSettings(m_settings, m_store);
   m_recovery.Remove();  // saved or given up: nothing is left to recover
+  GuardForget();        // the lock goes with the window, not only with the process
   event->accept();
 }
 

@@ -13,6 +13,7 @@
 #include "env/translation_file.h"
 #include "settings/app_settings.h"
 #include "editor/main_window_model.h"
+#include "editor/logbook_guard.h"
 #include "editor/recovery_copy.h"
 
 class QAction;
@@ -47,6 +48,7 @@ class QtDiveListModel;
 class TAboutBox;
 class TDialogTisk;
 class TFormPrubeh;
+class QtFileWatcher;
 enum class PrintCommand;
 
 // What the program was started with.
@@ -81,10 +83,14 @@ class TFormMain : public QMainWindow {
   // minute while there are any).
   void WriteRecoveryCopy();
 
-  // Opens a logbook file (the open command after its dialog and question).
+  // Opens a logbook file (the open command after its dialog and question). A logbook that
+  // another editor holds opens only when the diver says so.
   bool OpenLogbookFile(const QString& path);
-  // Saves under a name; false after a failure, which has been shown.
+  // Saves under a name; false after a failure, which has been shown, and when the diver
+  // would not overwrite what another program wrote to the file meanwhile.
   bool SaveLogbookFile(const QString& path);
+  // The open logbook's file may have changed on disk (the watcher calls it).
+  void LogbookChangedOnDisk();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -125,7 +131,8 @@ class TFormMain : public QMainWindow {
   void OpenRecentCommand(int index);
   bool SaveCommand();
   bool SaveAsCommand();
-  bool AskToSaveChanges();  // false when the diver chose to keep the logbook open
+  // False when the diver chose to keep the logbook open or closed the question.
+  bool AskToSaveChanges();
   void UpdateRecentFileMenu();
 
   // Edit commands.
@@ -177,9 +184,17 @@ class TFormMain : public QMainWindow {
   void LanguageCommand();
   void RebuildValueCaptions();
 
-  // Offers the unsaved edits a crash left behind; true when they were opened.
-  bool OfferRecoveryCopy();
+  // Offers, one after the other, the unsaved edits crashes left behind; true when one was
+  // opened (the others wait for the next start).
+  bool OfferRecoveryCopies();
+  bool OpenRecoveryCopy(const PendingCopy& copy);
   void StartRecoveryCopies();
+
+  // The lock and the watch of the open logbook.
+  bool ClaimLogbook(const std::string& path);  // false: held elsewhere and not to be opened
+  void GuardOpened(const std::string& path, const DiskState& state);
+  void GuardForget();
+  bool MayOverwrite(const std::string& path);  // asks when another program wrote the file
 
   QString Text(const char* key) const;
   // The field labels' captions as the window shows them, and the codec of the reports.
@@ -199,6 +214,8 @@ class TFormMain : public QMainWindow {
   QtDiveListModel* m_diveList = nullptr;
   bool m_neverSaved = false;  // a new logbook that has no file name yet
   bool m_firstShow = true;
+  LogbookGuard m_guard;
+  QtFileWatcher* m_watcher = nullptr;
   RecoveryCopy m_recovery;
   QTimer* m_recoveryTimer = nullptr;
   bool m_filling = false;

@@ -60,7 +60,9 @@ void TFormMain::ConnectEditMenu() {
 }
 
 bool TFormMain::AskToSaveChanges() {
-  if (ShowAppMessage(Text("StrUlozitZmeny"), MessageKind::Question) != kResultYes) {
+  const int answer = ShowAppMessage(Text("StrUlozitZmeny"), MessageKind::Question);
+  if (answer == kResultCancel) return false;  // closed: nothing is saved or given up
+  if (answer != kResultYes) {
     m_recovery.Remove();  // the diver gives the changes up
     return true;
   }
@@ -72,6 +74,7 @@ void TFormMain::NewLogbookCommand() {
   if (m_model->Logbook().Nacteno && m_model->Logbook().Zmeneno && !AskToSaveChanges()) return;
   m_model->NewLogbook();
   m_neverSaved = true;
+  GuardForget();
   EnableLogbookControls(true);
   FillDiveList();
   ShowCurrentDive();
@@ -79,18 +82,23 @@ void TFormMain::NewLogbookCommand() {
 }
 
 bool TFormMain::OpenLogbookFile(const QString& path) {
+  const std::string file = path.toStdString();
+  if (!ClaimLogbook(file)) return false;
   TLogbook loaded;
+  DiskState state;
   OpResult result;
   {
     BusyCursor busy;
-    result = LoadLogbook(path.toStdString(), loaded);
+    result = LoadLogbookWithState(file, loaded, state);
   }
   if (!result) {
     // The logbook that was open stays open, unchanged.
+    m_guard.DropClaim();
     ShowFailure(result, m_messages);
     return false;
   }
-  m_model->OpenLogbook(std::move(loaded), path.toStdString());
+  m_model->OpenLogbook(std::move(loaded), file);
+  GuardOpened(file, state);
   m_neverSaved = false;
   EnableLogbookControls(true);
   FillDiveList();
@@ -122,10 +130,12 @@ void TFormMain::OpenRecentCommand(int index) {
 }
 
 bool TFormMain::SaveLogbookFile(const QString& path) {
+  const std::string file = path.toStdString();
+  if (!MayOverwrite(file)) return false;
   OpResult result;
   {
     BusyCursor busy;
-    result = SaveLogbook(path.toStdString(), m_model->Logbook(), CurrentSaveOptions());
+    result = SaveLogbook(file, m_model->Logbook(), CurrentSaveOptions());
   }
   if (!result) {
     // The logbook stays open and marked changed.
@@ -133,8 +143,10 @@ bool TFormMain::SaveLogbookFile(const QString& path) {
     UpdateStatusPanel();
     return false;
   }
-  m_model->SetFileName(path.toStdString());
+  m_model->SetFileName(file);
   m_neverSaved = false;
+  m_guard.Saved(file);
+  m_watcher->Watch(file);
   m_recovery.Remove();
   UpdateStatusPanel();
   return true;

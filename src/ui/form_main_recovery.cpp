@@ -24,30 +24,48 @@ void TFormMain::StartRecoveryCopies() {
 void TFormMain::WriteRecoveryCopy() {
   const TLogbook& logbook = m_model->Logbook();
   if (!logbook.Nacteno || !logbook.Zmeneno) return;
+  // The copy holds what the diver sees, the shown dive's edits included, as a save would.
   // Best effort: a copy that cannot be written must not interrupt the diver every minute;
   // the logbook itself is saved only when the diver saves it.
-  (void)m_recovery.Write(logbook, m_model->FileName(), CurrentSaveOptions());
+  m_model->WithShownEdits([this](const TLogbook& shown) {
+    (void)m_recovery.Write(shown, m_model->FileName(), m_neverSaved, CurrentSaveOptions());
+  });
 }
 
-bool TFormMain::OfferRecoveryCopy() {
-  const std::optional<std::string> logbookPath = m_recovery.Offer();
-  if (!logbookPath) {
-    m_recovery.Remove();  // nothing newer than the saved logbook
-    return false;
+bool TFormMain::OfferRecoveryCopies() {
+  for (const PendingCopy& copy : m_recovery.Pending()) {
+    const QString question =
+        Text("StrObnovitZmeny") + "\n" + QString::fromStdString(copy.LogbookPath);
+    const int answer = ShowAppMessage(question, MessageKind::Question);
+    if (answer == kResultCancel) continue;  // closed: kept for the next start
+    if (answer != kResultYes) {
+      m_recovery.Discard(copy);
+      continue;
+    }
+    if (OpenRecoveryCopy(copy)) return true;
   }
-  const QString question = Text("StrObnovitZmeny") + "\n" + QString::fromStdString(*logbookPath);
-  if (ShowAppMessage(question, MessageKind::Question) != kResultYes) {
-    m_recovery.Remove();
-    return false;
-  }
+  return false;
+}
+
+bool TFormMain::OpenRecoveryCopy(const PendingCopy& copy) {
+  const bool hasFile = copy.LogbookPath != kNewLogbookName &&
+                       QFileInfo::exists(QString::fromStdString(copy.LogbookPath));
+  if (hasFile && !ClaimLogbook(copy.LogbookPath)) return false;  // the copy stays
+  // The file as it is now is what the recovered edits will be saved over.
+  const DiskState state = hasFile ? ReadDiskState(copy.LogbookPath) : DiskState{};
   TLogbook recovered;
-  if (OpResult loaded = m_recovery.Load(recovered); !loaded) {
+  if (OpResult loaded = m_recovery.Adopt(copy, recovered); !loaded) {
+    m_guard.DropClaim();
     ShowFailure(loaded, m_messages);
     return false;
   }
-  m_model->OpenLogbook(std::move(recovered), *logbookPath);
+  m_model->OpenLogbook(std::move(recovered), copy.LogbookPath);
   m_model->MarkChanged();
-  m_neverSaved = !QFileInfo::exists(QString::fromStdString(*logbookPath));
+  m_neverSaved = !hasFile;
+  if (hasFile)
+    GuardOpened(copy.LogbookPath, state);
+  else
+    GuardForget();
   EnableLogbookControls(true);
   FillDiveList();
   ShowCurrentDive();

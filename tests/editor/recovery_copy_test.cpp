@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "support/fake_file_locks.h"
 #include "support/logbook_samples.h"
 #include "support/scratch_files.h"
 
@@ -19,51 +20,100 @@ class RecoveryCopyTest : public ::testing::Test {
     m_book = test::SampleLogbook(3, 40);
     m_book.Nacteno = m_book.Zmeneno = true;
   }
-  // Dates the logbook file `seconds` after (or before) the copy.
-  void AgeLogbookAgainstCopy(int seconds) {
-    const fs::file_time_type copied = fs::last_write_time(m_folder.File("recovery/unsaved.LOG"));
-    fs::last_write_time(m_logPath, copied + std::chrono::seconds(seconds));
+  RecoveryCopy Editor() { return RecoveryCopy(m_recovery, m_locks.Factory()); }
+  // The copies in the folder.
+  std::vector<std::string> CopyFiles() const {
+    std::vector<std::string> copies;
+    for (const std::string& name : test::FileNamesIn(m_recovery))
+      if (fs::path(name).extension() == ".LOG") copies.push_back(m_recovery + "/" + name);
+    return copies;
+  }
+  // Dates every copy `seconds` after (or before) the logbook at `logPath`.
+  void AgeCopies(const std::string& logPath, int seconds) {
+    for (const std::string& copy : CopyFiles())
+      fs::last_write_time(copy, fs::last_write_time(logPath) + std::chrono::seconds(seconds));
+  }
+  static std::vector<std::string> Paths(const std::vector<PendingCopy>& pending) {
+    std::vector<std::string> paths;
+    for (const PendingCopy& p : pending) paths.push_back(p.LogbookPath);
+    return paths;
   }
 
   test::ScratchFolder m_folder;
+  std::string m_recovery = m_folder.File("recovery");
   std::string m_logPath = m_folder.File("dives.LOG");
-  RecoveryCopy m_copy{m_folder.File("recovery")};
+  test::FakeFileLocks m_locks;
   TLogbook m_book;
 };
 
-TEST_F(RecoveryCopyTest, ACopyOfANeverSavedLogbookIsOfferedAndReadsBackChanged) {
-  ASSERT_TRUE(m_copy.Write(m_book, m_logPath, {}));
-  EXPECT_FALSE(fs::exists(m_logPath)) << "the logbook itself is never written";
-  EXPECT_EQ(m_copy.Offer(), m_logPath);
-  TLogbook recovered;
-  ASSERT_TRUE(m_copy.Load(recovered));
-  EXPECT_TRUE(recovered.Zmeneno);
-  EXPECT_EQ(test::EncodedBytes(recovered), test::EncodedBytes(m_book));
+TEST_F(RecoveryCopyTest, EveryLogbookHasItsOwnCopyAndEachIsOffered) {
+  const std::string other = m_folder.File("other.LOG");
+  for (const std::string& path : {m_logPath, other}) {
+    TLogbook saved = test::SampleLogbook(2);
+    ASSERT_TRUE(SaveLogbook(path, saved));
+  }
+  {
+    RecoveryCopy first = Editor(), second = Editor();
+    ASSERT_TRUE(first.Write(m_book, m_logPath, false, {}));
+    ASSERT_TRUE(second.Write(m_book, other, false, {}));
+    EXPECT_EQ(CopyFiles().size(), 2u) << "two editors never share a copy";
+  }  // both editors die
+  AgeCopies(m_logPath, 60);
+  RecoveryCopy next = Editor();
+  EXPECT_EQ(Paths(next.Pending()), (std::vector<std::string>{m_logPath, other}));
+
+  AgeCopies(m_logPath, -60);  // the logbooks were saved after the copies
+  EXPECT_TRUE(next.Pending().empty());
+  EXPECT_TRUE(CopyFiles().empty()) << "copies older than their logbook are removed";
 }
 
-TEST_F(RecoveryCopyTest, OnlyACopyNewerThanItsLogbookIsOffered) {
+TEST_F(RecoveryCopyTest, ACopyOfALogbookALiveEditorHoldsIsNotOffered) {
   TLogbook saved = test::SampleLogbook(2);
   ASSERT_TRUE(SaveLogbook(m_logPath, saved));
-  const std::string savedBytes = test::ReadFileBytes(m_logPath);
-  ASSERT_TRUE(m_copy.Write(m_book, m_logPath, {}));
-  EXPECT_EQ(test::ReadFileBytes(m_logPath), savedBytes);
-
-  AgeLogbookAgainstCopy(-60);
-  EXPECT_EQ(m_copy.Offer(), m_logPath);
-  AgeLogbookAgainstCopy(+60);  // saved after the copy was made
-  EXPECT_EQ(m_copy.Offer(), std::nullopt);
+  RecoveryCopy running = Editor();
+  ASSERT_TRUE(running.Write(m_book, m_logPath, false, {}));
+  AgeCopies(m_logPath, 60);
+  m_locks.HoldElsewhere(m_logPath, {99, "zirdanlog", "boat"});
+  EXPECT_TRUE(Editor().Pending().empty());
+  EXPECT_EQ(CopyFiles().size(), 1u);
+  m_locks.LetGo(m_logPath);  // that editor died
+  EXPECT_EQ(Paths(Editor().Pending()), std::vector<std::string>{m_logPath});
 }
 
-TEST_F(RecoveryCopyTest, ARemovedOrMissingCopyOffersNothing) {
-  EXPECT_EQ(m_copy.Offer(), std::nullopt);
-  ASSERT_TRUE(m_copy.Write(m_book, m_logPath, {}));
-  m_copy.Remove();
-  EXPECT_EQ(m_copy.Offer(), std::nullopt);
-  EXPECT_TRUE(fs::is_empty(m_folder.File("recovery")));
+TEST_F(RecoveryCopyTest, ANewLogbooksCopyIsItsEditorsOwnWhileItRuns) {
+  auto running = std::make_unique<RecoveryCopy>(m_recovery, m_locks.Factory());
+  ASSERT_TRUE(running->Write(m_book, kNewLogbookName, true, {}));
+  RecoveryCopy other = Editor();
+  ASSERT_TRUE(other.Write(m_book, kNewLogbookName, true, {}));
+  EXPECT_EQ(CopyFiles().size(), 2u);
+  EXPECT_TRUE(Editor().Pending().empty()) << "both editors still run";
 
-  const RecoveryCopy off{""};
-  EXPECT_TRUE(off.Write(m_book, m_logPath, {}));
-  EXPECT_EQ(off.Offer(), std::nullopt);
+  running.reset();  // one editor dies
+  RecoveryCopy next = Editor();
+  const std::vector<PendingCopy> pending = next.Pending();
+  ASSERT_EQ(pending.size(), 1u);
+  EXPECT_EQ(pending[0].LogbookPath, kNewLogbookName);
+  TLogbook recovered;
+  ASSERT_TRUE(next.Adopt(pending[0], recovered));
+  EXPECT_TRUE(recovered.Zmeneno);
+  EXPECT_EQ(test::EncodedBytes(recovered), test::EncodedBytes(m_book));
+  EXPECT_TRUE(Editor().Pending().empty()) << "the adopting editor owns it now";
+  ASSERT_TRUE(next.Write(m_book, kNewLogbookName, true, {}));
+  EXPECT_EQ(CopyFiles().size(), 2u) << "the adopted copy is written over, not doubled";
+}
+
+TEST_F(RecoveryCopyTest, SavingUnderANameOrRemovingLeavesNoCopyBehind) {
+  RecoveryCopy editor = Editor();
+  ASSERT_TRUE(editor.Write(m_book, kNewLogbookName, true, {}));
+  ASSERT_TRUE(editor.Write(m_book, m_logPath, false, {}));  // saved as dives.LOG, edited on
+  EXPECT_EQ(CopyFiles().size(), 1u);
+  EXPECT_FALSE(fs::exists(m_logPath)) << "the logbook itself is never written";
+  editor.Remove();
+  EXPECT_TRUE(CopyFiles().empty());
+
+  RecoveryCopy off{""};
+  EXPECT_TRUE(off.Write(m_book, m_logPath, false, {}));
+  EXPECT_TRUE(off.Pending().empty());
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ inline constexpr char kLanguageIni[] =
     "StrCpocasi4=rain\n"
     "StrCpocasi5=storm\n"
     "StrCpocasi6=snow\n"
+    "StrZamekDrzi=Held by %1 (process %2) on %3.\n"
     "[Strings1]\n"
     "StrPonoru=dives (1)\n";
 

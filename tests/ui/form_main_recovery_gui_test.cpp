@@ -26,9 +26,18 @@ class FormMainRecoveryTest : public FormMainGuiTest {
     // The window is dropped without its close: as far as the files know, a crash. The
     // copy is dated after the logbook, as a minute of editing would have it.
     const auto copied = std::filesystem::last_write_time(m_logPath) + std::chrono::seconds(60);
-    std::filesystem::last_write_time(m_recoveryFolder + "/unsaved.LOG", copied);
-    window.release()->deleteLater();
+    ASSERT_EQ(Copies().size(), 1u);
+    std::filesystem::last_write_time(Copies()[0], copied);
+    window.reset();
     m_logBytes = ReadFileBytes(m_logPath);
+  }
+  // The copies of unsaved edits in the folder.
+  std::vector<std::string> Copies() const {
+    std::vector<std::string> copies;
+    for (const std::string& name : FileNamesIn(m_recoveryFolder))
+      if (std::filesystem::path(name).extension() == ".LOG")
+        copies.push_back(m_recoveryFolder + "/" + name);
+    return copies;
   }
 
   std::string m_logBytes;
@@ -43,7 +52,7 @@ TEST_F(FormMainRecoveryTest, AcceptedEditsOpenAsTheChangedLogbook) {
   EXPECT_EQ(window->Model().FileName(), m_logPath);
   EXPECT_EQ(ReadFileBytes(m_logPath), m_logBytes) << "the logbook waits for the diver's save";
   Trigger(*window, "Uloit1");
-  EXPECT_FALSE(std::filesystem::exists(m_recoveryFolder + "/unsaved.LOG"));
+  EXPECT_TRUE(Copies().empty());
   EXPECT_NE(ReadFileBytes(m_logPath), m_logBytes);
 }
 
@@ -53,7 +62,24 @@ TEST_F(FormMainRecoveryTest, DeclinedEditsAreDeletedAndTheLogbookOpensAsSaved) {
   auto window = StartWithLogbook();
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);
   EXPECT_EQ(window->Model().Logbook().PocetPonoru(), 5u);
-  EXPECT_FALSE(std::filesystem::exists(m_recoveryFolder + "/unsaved.LOG"));
+  EXPECT_TRUE(Copies().empty());
+}
+
+TEST_F(FormMainRecoveryTest, ACopyLeftByAnEarlierVersionIsStillOffered) {
+  CrashWithAnEdit();
+  const std::string copy = Copies()[0];
+  const auto copied = std::filesystem::last_write_time(copy);
+  std::filesystem::rename(copy, m_recoveryFolder + "/unsaved.LOG");
+  std::filesystem::rename(copy.substr(0, copy.size() - 4) + ".path",
+                          m_recoveryFolder + "/unsaved.path");
+  std::filesystem::last_write_time(m_recoveryFolder + "/unsaved.LOG", copied);
+  m_answers = {kResultYes};
+  auto window = StartWithLogbook();
+  EXPECT_EQ(window->Model().Logbook().PocetPonoru(), 6u);
+  window->WriteRecoveryCopy();
+  EXPECT_EQ(Copies().size(), 1u) << "written on under the logbook's own name";
+  m_answers = {kResultNo};
+  window->close();
 }
 
 TEST_F(FormMainRecoveryTest, NothingIsOfferedAfterACleanExit) {
@@ -62,11 +88,11 @@ TEST_F(FormMainRecoveryTest, NothingIsOfferedAfterACleanExit) {
     m_answers = {kResultYes};
     Trigger(*window, "Novponor1");
     window->WriteRecoveryCopy();
-    ASSERT_TRUE(std::filesystem::exists(m_recoveryFolder + "/unsaved.LOG"));
+    ASSERT_EQ(Copies().size(), 1u);
     m_answers = {kResultNo};  // do not save the changes
     window->close();
   }
-  EXPECT_FALSE(std::filesystem::exists(m_recoveryFolder + "/unsaved.LOG"));
+  EXPECT_TRUE(Copies().empty());
   auto window = StartWithLogbook();  // no question is asked
   EXPECT_EQ(window->Model().Logbook().PocetPonoru(), 5u);
 }

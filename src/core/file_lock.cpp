@@ -1,0 +1,23 @@
+#include "core/file_lock.h"
+
+#include <filesystem>
+
+namespace zirdan {
+
+std::string LockPathFor(const std::string& path) {
+  const std::filesystem::path file(path);
+  return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
+}
+
+std::unique_ptr<FileLock> TryLockFile(const FileLockFactory& locks, const std::string& path,
+                                      LockAttempt& attempt) {
+  attempt = LockAttempt{};
+  if (!locks) return nullptr;
+  std::unique_ptr<FileLock> lock = locks(LockPathFor(path));
+  if (!lock) return nullptr;
+  attempt = lock->TryLock();
+  if (attempt.State != LockState::Taken) return nullptr;
+  return lock;
+}
+
+}  // namespace zirdan

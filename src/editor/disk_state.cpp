@@ -1,0 +1,76 @@
+#include "editor/disk_state.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/log_file.h"
+
+namespace zirdan {
+namespace fs = std::filesystem;
+namespace {
+
+// The size and time of the file; false when it is not a readable regular file.
+bool StatFile(const std::string& path, DiskState& state) {
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  if (ec) return false;
+  const auto time = fs::last_write_time(path, ec);
+  if (ec) return false;
+  state.Size = size;
+  state.ModifiedNs =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+  return true;
+}
+
+bool ReadBytes(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), {});
+  return !in.bad();
+}
+
+}  // namespace
+
+bool DiskState::SameContent(const DiskState& other) const {
+  if (Exists != other.Exists) return false;
+  if (!Exists) return true;
+  if (Size != other.Size) return false;
+  return ModifiedNs == other.ModifiedNs || Hash == other.Hash;
+}
+
+uint64_t ContentHash(std::string_view bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : bytes) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+DiskState ReadDiskState(const std::string& path) {
+  DiskState state;
+  std::string bytes;
+  // Size and time first: a write that comes between them and the read changes the time, so
+  // the hash of the bytes read is what a later check compares.
+  if (!StatFile(path, state) || !ReadBytes(path, bytes)) return DiskState{};
+  state.Exists = true;
+  state.Hash = ContentHash(bytes);
+  return state;
+}
+
+OpResult LoadLogbookWithState(const std::string& path, TLogbook& logbook, DiskState& state) {
+  state = DiskState{};
+  std::string bytes;
+  if (!StatFile(path, state) || !ReadBytes(path, bytes))
+    return LoadLogbook(path, logbook);  // the reader names the file and the reason
+  state.Exists = true;
+  state.Hash = ContentHash(bytes);
+  LogFileReader reader;
+  reader.OpenMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  return ReadLogbook(reader, logbook);
+}
+
+}  // namespace zirdan
