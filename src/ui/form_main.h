@@ -193,6 +193,7 @@ class TFormMain : public QMainWindow {
   // The lock and the watch of the open logbook.
   bool ClaimLogbook(const std::string& path);  // false: held elsewhere and not to be opened
   void GuardOpened(const std::string& path, const DiskState& state);
+  void GuardSaved(const std::string& path);
   void GuardForget();
   bool MayOverwrite(const std::string& path);  // asks when another program wrote the file
 

@@ -145,8 +145,7 @@ bool TFormMain::SaveLogbookFile(const QString& path) {
   }
   m_model->SetFileName(file);
   m_neverSaved = false;
-  m_guard.Saved(file);
-  m_watcher->Watch(file);
+  GuardSaved(file);
   m_recovery.Remove();
   UpdateStatusPanel();
   return true;

@@ -24,6 +24,11 @@ void TFormMain::GuardOpened(const std::string& path, const DiskState& state) {
   m_watcher->Watch(path);
 }
 
+void TFormMain::GuardSaved(const std::string& path) {
+  m_guard.Saved(path);
+  m_watcher->Watch(path);
+}
+
 void TFormMain::GuardForget() {
   m_guard.Forget();
   m_watcher->Watch({});

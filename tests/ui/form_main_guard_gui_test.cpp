@@ -3,6 +3,7 @@
 // not overwritten unasked, and every editor's unsaved edits survive its crash.
 #include <QCoreApplication>
 #include <QProcess>
+#include <QPushButton>
 #include <QSysInfo>
 #include <filesystem>
 #include <thread>
@@ -184,9 +185,9 @@ TEST_F(FormMainGuardTest, ASecondEditorAsksAndNoOpensNothing) {
   EXPECT_FALSE(declined.Model().Logbook().Nacteno);
   ASSERT_FALSE(m_shown.empty());
   const QString question = m_shown.back().text;
-  EXPECT_TRUE(question.contains(QString::fromStdString(m_logPath))) << question;
-  EXPECT_TRUE(question.contains(QString::number(first.Pid()))) << question;
-  EXPECT_TRUE(question.contains(QSysInfo::machineHostName())) << question;
+  EXPECT_TRUE(question.contains(QString::fromStdString(m_logPath))) << question.toStdString();
+  EXPECT_TRUE(question.contains(QString::number(first.Pid()))) << question.toStdString();
+  EXPECT_TRUE(question.contains(QSysInfo::machineHostName())) << question.toStdString();
 
   m_answers = {kResultYes};
   TFormMain& anyway = Keep(StartWithLogbook());
