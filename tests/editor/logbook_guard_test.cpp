@@ -50,36 +50,13 @@ TEST_F(LogbookGuardTest, TheOpenLogbookIsLockedUntilAnotherIsOpenedOrItIsForgott
   EXPECT_FALSE(m_locks.HeldHere(m_logPath));
   EXPECT_TRUE(m_locks.HeldHere(other));
 
-  m_guard.Forget();
-  EXPECT_FALSE(m_locks.HeldHere(other));
-}
-
-TEST_F(LogbookGuardTest, ALogbookHeldElsewhereOrWithoutALockPlaceOpensWithoutALock) {
-  m_locks.HoldElsewhere(m_logPath, {4242, "zirdanlog", "boat"});
-  const LockAttempt held = m_guard.Claim(m_logPath);
-  ASSERT_EQ(held.State, LockState::HeldByOther);
-  EXPECT_EQ(held.Holder.Pid, 4242);
-  EXPECT_EQ(held.Holder.Host, "boat");
-  Open(m_logPath);  // the diver chose to open it anyway
-  EXPECT_FALSE(m_guard.HoldsLock());
-
-  const std::string readOnly = m_folder.File("cdrom.LOG");
-  WriteLogbook(readOnly, 1);
-  m_locks.Refuse(readOnly);
-  EXPECT_EQ(m_guard.Claim(readOnly).State, LockState::Unavailable);
-  Open(readOnly);
-  EXPECT_FALSE(m_guard.HoldsLock());
-  EXPECT_EQ(m_guard.Path(), readOnly);
-}
-
-TEST_F(LogbookGuardTest, SaveAsMovesTheLockToTheNewName) {
-  m_guard.Claim(m_logPath);
-  Open(m_logPath);
   const std::string renamed = m_folder.File("renamed.LOG");
-  WriteLogbook(renamed, 3);  // as the save wrote it
+  WriteLogbook(renamed, 3);  // as "Save as" wrote it
   m_guard.Saved(renamed);
   EXPECT_TRUE(m_locks.HeldHere(renamed));
-  EXPECT_FALSE(m_locks.HeldHere(m_logPath));
+  EXPECT_FALSE(m_locks.HeldHere(other));
+  m_guard.Forget();
+  EXPECT_FALSE(m_locks.HeldHere(renamed));
 }
 
 // What another program may do to the file after the editor loaded it.
@@ -134,14 +111,6 @@ TEST_F(LogbookGuardTest, AChangeOnDiskIsToldOnceAndTheEditorsOwnSaveIsNot) {
   m_guard.Saved(m_logPath);
   EXPECT_EQ(m_guard.DiskEvent(true), LogbookGuard::Notice::None);
   EXPECT_FALSE(m_guard.ChangedOnDisk(m_logPath));
-}
-
-TEST(LockHolderTextTest, NamesTheProgramTheProcessAndTheComputer) {
-  TMessageTable messages;
-  messages.Set("StrZamekDrzi", "Held by %1 (process %2) on %3; %1 again.");
-  EXPECT_EQ(LockHolderText({77, "zirdanlog", "boat"}, messages),
-            "Held by zirdanlog (process 77) on boat; zirdanlog again.");
-  EXPECT_EQ(LockHolderText({}, messages), "Held by ? (process ?) on ?; ? again.");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/main_window_model.h"
 #include "support/dive_builders.h"
 #include "support/logbook_samples.h"
 #include "support/main_window_model_harness.h"
-#include "editor/main_window_model.h"
 
 namespace zirdan {
 namespace {

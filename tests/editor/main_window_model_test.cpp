@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/main_window_model.h"
 #include "support/dive_builders.h"
 #include "support/logbook_samples.h"
 #include "support/main_window_model_harness.h"
-#include "editor/main_window_model.h"
 
 namespace zirdan {
 namespace {
@@ -91,24 +91,6 @@ TEST_F(MainWindowModelTest, StoringWritesTheTypedValuesIntoTheDive) {
   EXPECT_EQ(m_model.CurrentDive()->Rezerva, test::SampleDive(2).Rezerva);
   EXPECT_FALSE(m_model.FieldsEdited());
   EXPECT_TRUE(Changed());
-}
-
-TEST_F(MainWindowModelTest, TheShownEditsCanBeReadWithoutStoringThem) {
-  OpenSample(2);
-  const ponor before = *m_model.CurrentDive();
-  m_model.FieldEdited(TextField::Poznamka, "Octopus under the wreck");
-  m_model.FieldEdited(TextField::Hloubka, "33.25");
-  std::vector<std::string> notes;
-  m_model.WithShownEdits([&](const TLogbook& shown) {
-    shown.ForEach([&](const pam& d) { notes.push_back(d.Poznamka); });
-    EXPECT_EQ(shown.Posledni()->Hloubka, 3325);
-  });
-  EXPECT_EQ(notes.back(), "Octopus under the wreck") << "what a save would write";
-  EXPECT_EQ(static_cast<const ponor&>(*m_model.CurrentDive()), before) << "the dive is unchanged";
-  EXPECT_TRUE(m_model.FieldsEdited()) << "the edit is still pending";
-  EXPECT_EQ(m_model.Logbook().Seznam.size(), 2u);
-  m_model.StoreEditedDive();
-  EXPECT_EQ(m_model.CurrentDive()->Poznamka, "Octopus under the wreck");
 }
 
 struct CutCase {

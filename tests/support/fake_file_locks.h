@@ -1,7 +1,7 @@
 #pragma once
 
-// Locks in memory for the logic tests: which lock files this process holds, which another
-// live process holds, and folders where no lock can be made.
+// Locks in memory for the logic tests: which lock files this process holds and which
+// another live process holds.
 
 #include <map>
 #include <memory>
@@ -24,8 +24,6 @@ class FakeFileLocks {
     m_state->others[LockPathFor(file)] = std::move(holder);
   }
   void LetGo(const std::string& file) { m_state->others.erase(LockPathFor(file)); }
-  // No lock can be made beside `file`.
-  void Refuse(const std::string& file) { m_state->refused.insert(LockPathFor(file)); }
   // Whether this process holds the lock of `file`.
   bool HeldHere(const std::string& file) const {
     return m_state->ours.count(LockPathFor(file)) != 0;
@@ -35,7 +33,6 @@ class FakeFileLocks {
   struct State {
     std::map<std::string, LockHolder> others;
     std::set<std::string> ours;
-    std::set<std::string> refused;
   };
   class Lock : public FileLock {
    public:
@@ -44,7 +41,6 @@ class FakeFileLocks {
     ~Lock() override { Unlock(); }
     LockAttempt TryLock() override {
       if (m_taken) return {LockState::Taken, {}};
-      if (m_state->refused.count(m_path)) return {LockState::Unavailable, {}};
       if (auto other = m_state->others.find(m_path); other != m_state->others.end())
         return {LockState::HeldByOther, other->second};
       if (m_state->ours.count(m_path)) return {LockState::HeldByOther, {1, "self", "here"}};
