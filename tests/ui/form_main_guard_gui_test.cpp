@@ -178,8 +178,9 @@ TEST_F(FormMainGuardTest, ASecondEditorAsksAndAKilledOnesLockIsTakenOverUnasked)
        {m_logPath, std::to_string(first.Pid()), QSysInfo::machineHostName().toStdString()})
     EXPECT_NE(question.find(named), std::string::npos) << question;
 
+  const qint64 killed = first.Pid();
   first.Kill();
-  EXPECT_EQ(LockOwner(), std::to_string(first.Pid())) << "left behind";
+  EXPECT_EQ(LockOwner(), std::to_string(killed)) << "left behind";
   TFormMain& window = Keep(StartWithLogbook());  // any question would fail the test
   EXPECT_TRUE(window.Model().Logbook().Nacteno);
   EXPECT_EQ(LockOwner(), Here());
