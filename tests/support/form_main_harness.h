@@ -82,6 +82,7 @@ inline constexpr char kLanguageIni[] =
     "StrCtyp2=no-stop\n"
     "StrCtyp3=decompression\n"
     "StrCtyp8=nitrox\n"
+    "StrCtyp9=SCR\n"
     "StrCdruh8=wreck\n"
     "StrCpocasi1=clear\n"
     "StrCpocasi2=cloudy\n"
