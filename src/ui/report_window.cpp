@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextCursor>
+#include <QTimer>
 
 #include "adapters/qt_plain_text_print.h"
 #include "adapters/qt_text.h"
@@ -19,6 +21,23 @@
 #include "ui/text_file_dialog.h"
 
 namespace zirdan {
+namespace {
+
+// A report of tens of thousands of dives runs to hundreds of thousands of lines, and a text
+// control takes seconds to take them all. The window opens with the first piece; the rest
+// follows in larger pieces, each ending at a line end, while the diver already reads.
+constexpr qsizetype kFirstPiece = 64 * 1024;  // characters
+constexpr qsizetype kLaterPiece = 256 * 1024;
+
+// Where a piece of `text` from `from` ends: at the first line end after `size` characters,
+// or at the text's end.
+qsizetype PieceEnd(const QString& text, qsizetype from, qsizetype size) {
+  if (text.size() - from <= size) return text.size();
+  const qsizetype lineEnd = text.indexOf('\n', from + size);
+  return lineEnd < 0 ? text.size() : lineEnd;
+}
+
+}  // namespace
 
 TReportWindow::TReportWindow(const TAppSettings& settings, const TMessageTable& messages,
                              int helpContext, QString proposedFileName, QWidget* parent)
@@ -27,7 +46,11 @@ TReportWindow::TReportWindow(const TAppSettings& settings, const TMessageTable& 
       m_settings(settings),
       m_messages(messages),
       m_helpContext(helpContext),
-      m_proposedFileName(std::move(proposedFileName)) {}
+      m_proposedFileName(std::move(proposedFileName)),
+      m_filling(new QTimer(this)) {
+  m_filling->setInterval(0);
+  connect(m_filling, &QTimer::timeout, this, &TReportWindow::FillPiece);
+}
 
 TReportWindow::~TReportWindow() = default;
 
@@ -54,9 +77,9 @@ void TReportWindow::Attach(Parts parts) {
 
 void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QString& folder) {
   m_folder = folder;
+  m_filling->stop();
+  QPlainTextEdit& memo = *m_parts.Memo;
   {
-    // The text of a large logbook runs to hundreds of thousands of lines: filling the memo
-    // takes a moment too.
     BusyCursor busy;
     std::string text;
     for (const std::string& line : lines) {
@@ -64,14 +87,47 @@ void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QStr
       text += '\n';
     }
     if (!text.empty()) text.pop_back();
-    m_parts.Memo->setPlainText(FromWin1250(text));
-    m_parts.Memo->setFont(FixedFont());
+    const QString whole = FromWin1250(text);
+    // The font first: a font set afterwards would lay the whole text out again. Filling
+    // is no step the diver could undo.
+    memo.setFont(FixedFont());
+    memo.document()->setUndoRedoEnabled(false);
+    const qsizetype first = PieceEnd(whole, 0, kFirstPiece);
+    memo.setPlainText(whole.left(first));
+    m_rest = whole.mid(first);  // starts with the line end after the first piece
+    m_restAt = 0;
   }
-  m_parts.Memo->setFocus();
+  if (m_rest.isEmpty())
+    memo.document()->setUndoRedoEnabled(true);
+  else
+    m_filling->start();
+  memo.setFocus();
   exec();
+  m_filling->stop();
 }
 
-QStringList TReportWindow::Lines() const {
+void TReportWindow::FillPiece() {
+  const qsizetype end = PieceEnd(m_rest, m_restAt + 1, kLaterPiece);
+  // Added at the memo's end, away from the diver's cursor and view.
+  QTextCursor atEnd(m_parts.Memo->document());
+  atEnd.movePosition(QTextCursor::End);
+  atEnd.insertText(m_rest.mid(m_restAt, end - m_restAt));
+  m_restAt = end;
+  if (m_restAt < m_rest.size()) return;
+  m_filling->stop();
+  m_rest.clear();
+  m_restAt = 0;
+  m_parts.Memo->document()->setUndoRedoEnabled(true);
+}
+
+void TReportWindow::FillAll() {
+  if (m_rest.isEmpty()) return;
+  BusyCursor busy;
+  while (!m_rest.isEmpty()) FillPiece();
+}
+
+QStringList TReportWindow::Lines() {
+  FillAll();
   return m_parts.Memo->toPlainText().split('\n');
 }
 
