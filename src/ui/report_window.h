@@ -28,7 +28,7 @@ class TReportWindow : public QDialog {
   // Shows the report (Windows-1250 lines) modally; returns when the user has closed it.
   // `folder` is where the save dialog first looks (the logbook's folder). A long report
   // opens with its beginning, and the rest fills in while the window is on screen.
-  void ShowReport(const std::vector<std::string>& lines, const QString& folder);
+  void ShowReport(std::vector<std::string> lines, const QString& folder);
   // The memo's lines as the window holds them now, the whole report included.
   QStringList Lines();
 
@@ -78,8 +78,8 @@ class TReportWindow : public QDialog {
   QString m_folder;
   Parts m_parts{};
   QMenu* m_popup = nullptr;
-  QString m_rest;          // the report's text not in the memo yet
-  qsizetype m_restAt = 0;  // how much of m_rest the memo has
+  std::vector<std::string> m_rest;  // the report's lines while the memo fills
+  std::size_t m_restAt = 0;         // the first line of m_rest not in the memo yet
   QTimer* m_filling = nullptr;
 };
 
