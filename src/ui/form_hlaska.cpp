@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 

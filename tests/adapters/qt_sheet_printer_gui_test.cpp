@@ -11,6 +11,7 @@
 #include "core/log_file.h"
 #include "env/language_load.h"
 #include "env/translation_file.h"
+#include "reports/report_fixtures.h"
 #include "support/qt_application.h"
 #include "support/scratch_files.h"
 
@@ -52,20 +53,11 @@ struct SheetCase {
   double edgeMm;
 };
 
-PrintSettings Margins(int left, int right, int all, bool twoSided, bool colour) {
-  PrintSettings settings;
-  settings.LeftMargin = left;
-  settings.RightMargin = right;
-  settings.AllMargins = all;
-  settings.TwoSided = twoSided;
-  settings.Colour = colour;
-  return settings;
-}
-
 TEST(QtSheetPrinter, EverySheetOfEveryKindStaysInsideThePrintableArea) {
   const PrintSettings defaults;
-  const PrintSettings twoSidedColour = Margins(1500, 1000, 0, true, true);
-  const PrintSettings changed = Margins(1550, 0, 300, false, false);  // page cut to 11500
+  const PrintSettings twoSidedColour = test::PrintSettingsWith(1500, 1000, 0, true, true);
+  const PrintSettings changed =
+      test::PrintSettingsWith(1550, 0, 300, false, false);  // page cut to 11500
   const SheetCase cases[] = {
       {"A5 text", PrintCommand::TextA5, defaults, QPageSize::A4, 0},
       {"A5 graph", PrintCommand::GraphA5, defaults, QPageSize::A4, 0},

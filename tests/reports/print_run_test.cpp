@@ -123,15 +123,7 @@ TEST_F(PrintRunTest, BlocksGoToTheirPlaceInsideTheFrame) {
 // two-sided printing, colour and black, default and changed margins. (How far a text
 // reaches depends on the font; the printer fits what the font makes of it.)
 TEST_F(PrintRunTest, EverySheetKindLiesInsideItsPage) {
-  auto settings = [](int left, int right, int all, bool twoSided, bool colour) {
-    PrintSettings s;
-    s.LeftMargin = left;
-    s.RightMargin = right;
-    s.AllMargins = all;
-    s.TwoSided = twoSided;
-    s.Colour = colour;
-    return s;
-  };
+  const auto settings = test::PrintSettingsWith;
   const PrintSettings defaults;
   const PrintSettings twoSided = settings(1500, 1200, 0, true, true);
   const PrintSettings changed = settings(2000, 800, 400, false, false);

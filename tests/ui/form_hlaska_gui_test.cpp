@@ -33,7 +33,8 @@ struct Shown {
   bool yesVisible = false;
 };
 
-Shown ShowAndLook(const QString& text, MessageKind kind, int expectedResult) {
+Shown ShowAndLook(const QString& text, MessageKind kind, int expectedResult,
+                  const char* screenshot) {
   Shown shown;
   int result = 0;
   {
@@ -53,6 +54,7 @@ Shown ShowAndLook(const QString& text, MessageKind kind, int expectedResult) {
       shown.window = box.frameGeometry();
       shown.okVisible = Find<QPushButton>(box, "ButtonOk")->isVisible();
       shown.yesVisible = Find<QPushButton>(box, "ButtonAno")->isVisible();
+      test::SaveScreenshot(box, screenshot);
       PressEnter(box);
     });
     result = AppMessageBox().Show(text, kind);
@@ -71,7 +73,8 @@ QString LongPath(int i) {
 TEST(MessageBox, ATextOfSixLongPathsIsShownWhole) {
   QString text = "The tables were written:";
   for (int i = 1; i <= 6; ++i) text += "\n" + LongPath(i);
-  const Shown shown = ShowAndLook(text, MessageKind::Information, kResultOk);
+  const Shown shown =
+      ShowAndLook(text, MessageKind::Information, kResultOk, "form_hlaska_six_paths");
   EXPECT_TRUE(shown.wholeTextVisible);
   EXPECT_TRUE(shown.wordsFit);
   EXPECT_FALSE(shown.scrolls);
@@ -81,7 +84,8 @@ TEST(MessageBox, ATextOfSixLongPathsIsShownWhole) {
 }
 
 TEST(MessageBox, AShortQuestionKeepsTheDesignedSizeAndItsButtons) {
-  const Shown shown = ShowAndLook("Save the changes?", MessageKind::Question, kResultYes);
+  const Shown shown =
+      ShowAndLook("Save the changes?", MessageKind::Question, kResultYes, "form_hlaska_short");
   EXPECT_TRUE(shown.wholeTextVisible);
   EXPECT_TRUE(shown.yesVisible);
   EXPECT_FALSE(shown.okVisible);
@@ -91,7 +95,7 @@ TEST(MessageBox, AShortQuestionKeepsTheDesignedSizeAndItsButtons) {
 TEST(MessageBox, ATextTallerThanTheScreenScrollsInsideTheScreen) {
   QString text;
   for (int i = 1; i <= 200; ++i) text += LongPath(i) + "\n";
-  const Shown shown = ShowAndLook(text, MessageKind::Error, kResultOk);
+  const Shown shown = ShowAndLook(text, MessageKind::Error, kResultOk, "form_hlaska_scrolling");
   EXPECT_TRUE(shown.scrolls);
   EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(shown.window));
 }

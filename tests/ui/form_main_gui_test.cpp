@@ -76,6 +76,7 @@ TEST_F(FormMainGuiTest, AFolderWithCzechLettersIsShownAsTheSystemNamesIt) {
   ASSERT_TRUE(window->Model().Logbook().Nacteno);
   EXPECT_EQ(Status(*window), " " + QString::fromStdString(path) + " ... 5 dives");
   EXPECT_TRUE(Status(*window).contains(u"/Den\u00edk \u017dlu\u0165ou\u010dk\u00fd/"));
+  SaveScreenshot(*window, "form_main_czech_folder");
 }
 
 TEST_F(FormMainGuiTest, AStartLogbookThatCannotBeReadLeavesNoLogbookOpen) {
@@ -341,12 +342,7 @@ TEST_F(FormMainGuiTest, TheDiveTypeDialogSetsTheChosenTypes) {
 TEST_F(FormMainGuiTest, BothGasBitsOpenTheDiveTypeDialogOnScrAndOkKeepsOnlyThat) {
   ponor both = test::SampleDive(1);
   both.TypPonoru = (1u << 8) | (1u << 9) | (1u << 2);
-  TLogbook logbook;
-  logbook.Append(both);
-  logbook.Nacteno = true;
-  const std::string path = m_folder.File("scr.LOG");
-  ASSERT_TRUE(SaveLogbook(path, logbook));
-  auto window = Start(path);
+  auto window = StartWithDive(both);
   {
     ModalAnswer answer([](QDialog& dialog) {
       EXPECT_TRUE(Find<QRadioButton>(dialog, "SCR")->isChecked());
@@ -367,12 +363,7 @@ TEST_F(FormMainGuiTest, LongTypeAndActivityTextsEndBeforeTheirButtons) {
   ponor busy = test::SampleDive(1);
   busy.TypPonoru = 0x3FC;  // every named dive type
   busy.TypAktivity = 0xFFFF;
-  TLogbook logbook;
-  logbook.Append(busy);
-  logbook.Nacteno = true;
-  const std::string path = m_folder.File("busy.LOG");
-  ASSERT_TRUE(SaveLogbook(path, logbook));
-  auto window = Start(path);
+  auto window = StartWithDive(busy);
   for (auto [field, button] :
        {std::pair{"EditTypPonoru", "Button1"}, std::pair{"EditTypAktivity", "Button2"}}) {
     SCOPED_TRACE(field);
