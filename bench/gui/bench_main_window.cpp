@@ -1,10 +1,13 @@
 // The main window with a logbook of 65535 dives with full profiles: the time to start and
-// show the last dive, and the time of one Ctrl+Page Down step (store, move, show, redraw
-// the small graph). Run with QT_QPA_PLATFORM=offscreen.
+// show the last dive, the time of one Ctrl+Page Down step (store, move, show, redraw the
+// small graph), and the time from the statistics command until its window is on screen.
+// Run with QT_QPA_PLATFORM=offscreen.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <filesystem>
 
 #include "core/log_file.h"
@@ -63,6 +66,25 @@ void BM_CtrlPageDownStep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CtrlPageDownStep)->Unit(benchmark::kMicrosecond);
+
+// The statistics command: the report is built, its text fills the window, and the window
+// is shown; it is closed as soon as it has been painted.
+void BM_StatisticsWindowAppears(benchmark::State& state) {
+  MemorySettingsStore store;
+  TFormMain window(store, Options());
+  window.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    QTimer::singleShot(0, &window, [] {
+      if (QWidget* shown = QApplication::activeModalWidget()) {
+        shown->repaint();
+        shown->close();
+      }
+    });
+    window.Widgets().Statistika2->trigger();
+  }
+}
+BENCHMARK(BM_StatisticsWindowAppears)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace zirdan

@@ -75,10 +75,18 @@ QPointF QtCanvas::Map(int x, int y) const {
 void QtCanvas::ApplyPen() {
   double width = std::max(1, m_pen.Width);
   if (!m_mapping.PixelPens) width *= (m_scaleX + m_scaleY) / 2;
+  m_penWidth = width;
   m_painter.setPen(QPen(ToQColor(m_pen.Colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
+void QtCanvas::IncludeStroke(const QPointF& from, const QPointF& to) {
+  const double half = m_penWidth / 2;
+  const QRectF stroke = QRectF(from, to).normalized().adjusted(-half, -half, half, half);
+  m_drawn = m_drawn.isNull() ? stroke : m_drawn.united(stroke);
+}
+
 void QtCanvas::Clear() {
+  if (m_mapping.MeasureOnly) return;
   m_painter.fillRect(m_mapping.Area, m_background);
 }
 
@@ -103,12 +111,14 @@ void QtCanvas::MoveTo(int x, int y) {
 
 void QtCanvas::LineTo(int x, int y) {
   const QPointF to = Map(x, y);
-  m_painter.drawLine(m_current, to);
+  IncludeStroke(m_current, to);
+  if (!m_mapping.MeasureOnly) m_painter.drawLine(m_current, to);
   m_current = to;
 }
 
 void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  m_painter.drawRect(QRectF(Map(x1, y1), Map(x2, y2)).normalized());
+  IncludeStroke(Map(x1, y1), Map(x2, y2));
+  if (!m_mapping.MeasureOnly) m_painter.drawRect(QRectF(Map(x1, y1), Map(x2, y2)).normalized());
 }
 
 QFont QtCanvas::QtFont(const Font& font) const {
@@ -132,13 +142,30 @@ QFont QtCanvas::QtFont(const Font& font) const {
 void QtCanvas::Text(int x, int y, const std::string& text, const Font& font) {
   const QFont qtFont = QtFont(font);
   const QFontMetricsF metrics(qtFont, m_painter.device());
+  QString shown = FromWin1250(text);
+  // A text wider than its room is drawn narrower; one that would need less than half its
+  // width loses its end as well.
+  double narrowing = 1;
+  if (font.MaxWidth > 0) {
+    constexpr double kNarrowest = 0.5;
+    const double room = font.MaxWidth * m_scaleX;
+    const double width = metrics.horizontalAdvance(shown);
+    if (width > room) narrowing = std::max(kNarrowest, room / width);
+    if (width * narrowing > room)
+      shown = metrics.elidedText(shown, Qt::ElideRight, room / narrowing);
+  }
   // (x, y) is the cell's lower left corner; Qt places text by its baseline.
   const QPointF bottomLeft = Map(x, y);
+  const QRectF cell(bottomLeft.x(), bottomLeft.y() - metrics.height(),
+                    metrics.horizontalAdvance(shown) * narrowing, metrics.height());
+  m_drawn = m_drawn.isNull() ? cell : m_drawn.united(cell);
+  if (m_mapping.MeasureOnly) return;
   m_painter.save();
   m_painter.setFont(qtFont);
   m_painter.setPen(ToQColor(m_pen.Colour));
-  m_painter.drawText(QPointF(bottomLeft.x(), bottomLeft.y() - metrics.descent()),
-                     FromWin1250(text));
+  m_painter.translate(bottomLeft.x(), bottomLeft.y() - metrics.descent());
+  m_painter.scale(narrowing, 1);
+  m_painter.drawText(QPointF(0, 0), shown);
   m_painter.restore();
 }
 

@@ -15,12 +15,13 @@ namespace zirdan {
 
 // Where a drawing's units lie on a paint device.
 struct CanvasMapping {
-  QRectF Area;             // the device rectangle the drawing fills, in device pixels
-  QSizeF Units;            // the drawing's extent in its own units, stretched over Area
-  bool YUp = false;        // y grows upward from Area's top edge (printed pages)
-  bool PixelPens = false;  // pen widths are device pixels rather than drawing units
-  bool Clip = true;        // nothing is drawn outside Area (a printed frame on Area's edge
-                           // needs its whole line)
+  QRectF Area;               // the device rectangle the drawing fills, in device pixels
+  QSizeF Units;              // the drawing's extent in its own units, stretched over Area
+  bool YUp = false;          // y grows upward from Area's top edge (printed pages)
+  bool PixelPens = false;    // pen widths are device pixels rather than drawing units
+  bool Clip = true;          // nothing is drawn outside Area (a printed frame on Area's edge
+                             // needs its whole line)
+  bool MeasureOnly = false;  // nothing is painted; Drawn() tells where it would be
 };
 
 // A drawing whose units are the pixels of a `size` area.
@@ -53,10 +54,16 @@ class QtCanvas final : public Canvas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Text(int x, int y, const std::string& text, const Font& font) override;
 
+  // The device rectangle that the lines, frames and texts drawn so far cover, pen widths
+  // included; empty before anything is drawn.
+  QRectF Drawn() const { return m_drawn; }
+
  private:
   QPointF Map(int x, int y) const;
   QFont QtFont(const Font& font) const;
   void ApplyPen();
+  // Adds a stroke between two device points to Drawn().
+  void IncludeStroke(const QPointF& from, const QPointF& to);
 
   QPainter& m_painter;
   CanvasMapping m_mapping;
@@ -67,7 +74,9 @@ class QtCanvas final : public Canvas {
   Brush m_brush;
   int m_originX = 0;
   int m_originY = 0;
-  QPointF m_current;  // device coordinates
+  QPointF m_current;      // device coordinates
+  double m_penWidth = 1;  // device pixels
+  QRectF m_drawn;
 };
 
 }  // namespace zirdan

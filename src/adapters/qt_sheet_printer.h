@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QRectF>
 #include <memory>
 #include <string>
 
+#include "adapters/canvas_buffer.h"
+#include "adapters/qt_canvas.h"
 #include "core/op_result.h"
 #include "reports/print_run.h"
 
@@ -11,11 +14,12 @@ class QPrinter;
 
 namespace zirdan {
 
-class QtCanvas;
-
 // Prints sheets on a QPrinter in portrait. On a printer each sheet is a print job of its
 // own, so an interrupted run leaves the sheets already sent intact; when the printer
 // writes a PDF file, all sheets of the run go into that one file, a page a sheet.
+// A sheet whose drawing would run past the printer's printable area (a block on the page's
+// right edge, a page shorter than an A4 sheet, a long measures line) is shifted, and
+// scaled down only when shifting is not enough, so that nothing of it is cut.
 class QtSheetPrinter final : public SheetOutput {
  public:
   explicit QtSheetPrinter(QPrinter& printer);
@@ -31,13 +35,23 @@ class QtSheetPrinter final : public SheetOutput {
   // Ends the run: closes the PDF file when one is open. False when that failed.
   bool Finish();
 
+  // Where the last sheet's drawing lies and the printable rectangle it had to stay in, in
+  // the painter's device pixels.
+  QRectF LastSheetDrawn() const { return m_lastDrawn; }
+  QRectF Printable() const;
+
  private:
+  // Measures the kept sheet, fits it into the printable rectangle and draws it.
+  void DrawSheet();
+
   // Keeps the failure of `doing` ("cannot write") to the printer or file; always false.
   bool Fail(const std::string& doing);
 
   QPrinter& m_printer;
   std::unique_ptr<QPainter> m_painter;
-  std::unique_ptr<QtCanvas> m_canvas;
+  std::unique_ptr<CanvasBuffer> m_sheet;
+  CanvasMapping m_mapping;
+  QRectF m_lastDrawn;
   bool m_toFile = false;
   OpResult m_failure;
 };

@@ -52,6 +52,9 @@ struct Font {
   int Size = 8;      // see Unit
   FontSizeUnit Unit = FontSizeUnit::Points;
   uint8_t CharSet = kEastEuropeCharSet;
+  // 0: the text takes the width it needs. Otherwise the text is narrowed to end within this
+  // many units of its x, so that a label stays clear of its value's column.
+  int MaxWidth = 0;
   bool operator==(const Font&) const = default;
 };
 

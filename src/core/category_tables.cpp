@@ -25,7 +25,7 @@ TCategoryTables TCategoryTables::BuiltIn() {
   t.Oblek = Names<7>(
       {"", "žádný", "krátký", "jednodílný mokrý", "dvoudílný mokrý", "polosuchý", "suchý"});
   t.TypPonoru = Names<16>({"", "", "bezdekompresní", "dekompresní", "obyčejný ponor", "jo-jo ponor",
-                           "sladká voda", "mořská voda", "nitrox"});
+                           "sladká voda", "mořská voda", "nitrox", "SCR"});
   t.TypAktivity = Names<16>({"vyhlídkový", "klubová akce", "výcvik", "instruktáž", "noční",
                              "speleologický", "pod ledem", "průzkum", "vrak lodi", "říční",
                              "v proudu", "foto", "z lodi", "ze člunu", "pracovní", "záchranný"});

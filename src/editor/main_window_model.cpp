@@ -158,10 +158,10 @@ CodecContext MainWindowModel::Context() const {
 
 std::string MainWindowModel::StatusText() const {
   if (!m_logbook.Nacteno) return "";
-  std::string text = " " + m_fileName + " ... " + std::to_string(m_logbook.PocetPonoru()) + " " +
-                     m_messages.Text("StrPonoru");
-  if (m_logbook.Zmeneno) text += "  -  " + m_messages.Text("StrZmeneno");
-  return text;
+  std::string words =
+      " ... " + std::to_string(m_logbook.PocetPonoru()) + " " + m_messages.Text("StrPonoru");
+  if (m_logbook.Zmeneno) words += "  -  " + m_messages.Text("StrZmeneno");
+  return " " + m_fileName + Win1250ToUtf8(words);
 }
 
 void MainWindowModel::MarkChanged() {

@@ -76,7 +76,9 @@ class MainWindowModel {
   bool FieldsEdited() const { return m_fieldsEdited; }
   void SetDecimalSeparator(char separator) { m_decimalSeparator = separator; }
 
-  // The status line: " FILE ... N dives" and, with the changed mark, "  -  changed".
+  // The status line: " FILE ... N dives" and, with the changed mark, "  -  changed". UTF-8:
+  // the file name stays as the system names it (UTF-8, as every path of the program), the
+  // words of the message table are converted from Windows-1250.
   std::string StatusText() const;
 
   // Takes a loaded logbook: the last dive is selected and shown.

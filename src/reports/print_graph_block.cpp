@@ -51,8 +51,9 @@ std::string InformationText(const ponor& dive, const ponorTxt& view, const Print
     info = m.Text("StrSpotreba1") + " " + FixedText(rate.value, 2, texts.DecimalSeparator) + " " +
            m.Text("StrSpotreba2");
   const Measure fullness = Fullness(dive, view);
+  // The separator stands between the two measures only.
   if (fullness.fromProfile)
-    info += "; " + m.Text("StrObdelnik") + " " +
+    info += (info.empty() ? "" : "; ") + m.Text("StrObdelnik") + " " +
             FixedText(fullness.value, 2, texts.DecimalSeparator) + " %";
   return info;
 }
@@ -84,15 +85,17 @@ void DrawGraphBlock(Canvas& canvas, const ponor& dive, const ponorTxt& view, boo
   auto depthD = [&](int64_t centimetres) { return RoundRatio(centimetres * plotHeight, range); };
 
   auto colour = [&](Color c) { return settings.Colour ? c : kBlack; };
-  auto text = [&](int x, int bottom, int height, const std::string& s) {
-    canvas.Text(x, bottom, s,
-                Font{settings.FontName, height, FontSizeUnit::CellHeight, kEastEuropeCharSet});
+  auto text = [&](int x, int bottom, int height, const std::string& s, int maxWidth = 0) {
+    canvas.Text(
+        x, bottom, s,
+        Font{settings.FontName, height, FontSizeUnit::CellHeight, kEastEuropeCharSet, maxWidth});
   };
 
   canvas.SetPen(Pen{kBlack, lw});
   canvas.SetBrush(Brush{kWhite, false});
   if (title) text(4 * lw, -4 * v, 4 * v, texts.Messages.Text("StrPonorC") + " " + view.Cislo);
-  text(kBlockWidth / 3, -4 * v, 4 * v, InformationText(dive, view, texts));
+  text(kBlockWidth / 3, -4 * v, 4 * v, InformationText(dive, view, texts),
+       kBlockWidth - kBlockWidth / 3 - u);
   canvas.Rectangle(0, top, kBlockWidth, -95 * v);
   DrawLine(canvas, 0, -81 * v, kBlockWidth, -81 * v);
 
@@ -120,7 +123,8 @@ void DrawGraphBlock(Canvas& canvas, const ponor& dive, const ponorTxt& view, boo
     const auto* row = std::find_if(kEventRows.begin(), kEventRows.end(),
                                    [r](const EventRow& e) { return e.row == r; });
     DrawLine(canvas, axisBand, -r * v, kBlockWidth, -r * v);
-    text(2 * u, -(r + 1) * v, 2 * v, texts.Messages.Text(row->key));
+    // The row's name stays in the axis band, left of where its bars start.
+    text(2 * u, -(r + 1) * v, 2 * v, texts.Messages.Text(row->key), axisBand - 2 * u - u / 2);
   }
 
   if (footer) text(15 * u, -kBlockHeight - v, 2 * v, kPrintFooter);

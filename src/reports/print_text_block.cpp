@@ -27,16 +27,19 @@ class TextBlockPainter {
   TextBlockPainter(Canvas& canvas, const PrintSettings& settings, int u, int v)
       : m_canvas(canvas), m_fontName(settings.FontName), m_u(u), m_v(v) {}
 
-  void Text(int x, int bottom, int height, const std::string& text) {
+  // `maxWidth` in units; 0 for none.
+  void Text(int x, int bottom, int height, const std::string& text, int maxWidth = 0) {
     m_canvas.Text(x, bottom, text,
-                  Font{m_fontName, height, FontSizeUnit::CellHeight, kEastEuropeCharSet});
+                  Font{m_fontName, height, FontSizeUnit::CellHeight, kEastEuropeCharSet, maxWidth});
   }
-  // A label sits half a row above the baseline of its value, in a smaller cell.
-  void Label(int xInU, int row, const std::string& caption) {
-    Text(xInU * m_u, m_v / 2 - row * m_v, 3 * m_v, caption + ":");
+  // A label sits half a row above the baseline of its value, in a smaller cell, and ends a
+  // little before the value's column at `endInU`.
+  void Label(int xInU, int endInU, int row, const std::string& caption) {
+    Text(xInU * m_u, m_v / 2 - row * m_v, 3 * m_v, caption + ":", (endInU - xInU - 1) * m_u);
   }
-  void Value(int xInU, int row, const std::string& text) {
-    Text(xInU * m_u, -row * m_v, 4 * m_v, text);
+  // A value ends a little before the next column at `endInU`.
+  void Value(int xInU, int endInU, int row, const std::string& text) {
+    Text(xInU * m_u, -row * m_v, 4 * m_v, text, (endInU - xInU - 1) * m_u);
   }
 
  private:
@@ -112,18 +115,18 @@ void DrawTextBlock(Canvas& canvas, const ponorTxt& view, bool footer, const Prin
        CaptionWithoutUnit(label[13]), WholeWithUnit(view.TeplotaVody, kDegreesCelsius)},
   };
   for (const FieldRow& r : rows) {
-    p.Label(2, r.row, r.leftLabel);
-    p.Value(23, r.row, r.leftValue);
-    p.Label(45, r.row, r.rightLabel);
-    p.Value(60, r.row, r.rightValue);
+    p.Label(2, 23, r.row, r.leftLabel);
+    p.Value(23, 45, r.row, r.leftValue);
+    p.Label(45, 60, r.row, r.rightLabel);
+    p.Value(60, 100, r.row, r.rightValue);
   }
 
   // Full-width rows: label at 2u, value at 14u; long texts run on over the following rows,
   // four v apart.
   auto fullWidth = [&](int row, const std::string& caption, const std::vector<std::string>& lines) {
-    p.Label(2, row, caption);
+    p.Label(2, 14, row, caption);
     for (std::size_t i = 0; i < lines.size(); ++i)
-      p.Value(14, row + 4 * static_cast<int>(i), lines[i]);
+      p.Value(14, 100, row + 4 * static_cast<int>(i), lines[i]);
   };
   std::string activity = view.TypAktivity;
   if (!view.Jiny.empty()) activity += ", " + view.Jiny;

@@ -2,15 +2,31 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
+#include <algorithm>
 
+#include "adapters/qt_text.h"
 #include "core/win1250.h"
 #include "env/failure_text.h"
-#include "adapters/qt_text.h"
 #include "ui_form_hlaska.h"
 
 namespace zirdan {
 namespace {
+
+// The window's layout around the text, in pixels: the pictures each side of it, the
+// space above it, and the bar and button row below it.
+constexpr int kSide = 56;
+constexpr int kPictureGap = 7;
+constexpr int kTop = 8;
+constexpr int kBelowText = 53;
+constexpr int kTitleBar = 40;  // room for the frame the window system adds
+constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 27;
+// The smallest text area, that of the window's design.
+constexpr int kMinTextWidth = 288;
+constexpr int kMinTextHeight = 89;
 
 AppMessageAnswers& Answers() {
   static AppMessageAnswers answers;
@@ -22,6 +38,16 @@ AppMessageAnswers& Answers() {
 TFormHlaska::TFormHlaska(QWidget* parent) : QDialog(parent), m_ui(new Ui::FormHlaska) {
   m_ui->setupUi(this);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  // The text is shown as it is (a file name may hold "<"), in an area that scrolls when
+  // the text is larger than the screen.
+  m_ui->LabelCo->setTextFormat(Qt::PlainText);
+  m_ui->LabelCo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_textArea = new QScrollArea(this);
+  m_textArea->setObjectName("LabelCoArea");
+  m_textArea->setFrameShape(QFrame::NoFrame);
+  m_textArea->setAlignment(Qt::AlignCenter);
+  m_textArea->setFocusPolicy(Qt::NoFocus);
+  m_textArea->setWidget(m_ui->LabelCo);
   setFixedSize(size());
   const QIcon question = style()->standardIcon(QStyle::SP_MessageBoxQuestion);
   const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -70,10 +96,51 @@ void TFormHlaska::Prepare(const QString& text, MessageKind kind) {
   m_ui->ImageVyk1->setVisible(alarm);
   m_ui->ImageVyk2->setVisible(alarm);
   m_ui->GaugeHlaska->setVisible(false);
+  FitToText();
   QPushButton* byDefault = question ? m_ui->ButtonAno : m_ui->ButtonOk;
   byDefault->setDefault(true);
   byDefault->setFocus();
   (question ? m_ui->ButtonOk : m_ui->ButtonAno)->setDefault(false);
+}
+
+void TFormHlaska::FitToText() {
+  QLabel& label = *m_ui->LabelCo;
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect available = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
+  // The window keeps a tenth of the screen free, and room for its frame.
+  const int maxWidth = std::max(kMinTextWidth, available.width() * 9 / 10 - 2 * kSide);
+  const int maxHeight =
+      std::max(kMinTextHeight, available.height() * 9 / 10 - kBelowText - kTop - kTitleBar);
+
+  // The text's own width, its lines wrapped at the widest the screen allows; a word wider
+  // than that (a long path) keeps its width and the area scrolls across.
+  const QFontMetrics metrics(label.font());
+  const QRect natural = metrics.boundingRect(QRect(0, 0, maxWidth, 1 << 20),
+                                             Qt::AlignCenter | Qt::TextWordWrap, label.text());
+  const int margins = 2 * label.margin() + 4;
+  const int labelWidth = std::max(kMinTextWidth, natural.width() + margins);
+  const int labelHeight = std::max(kMinTextHeight, label.heightForWidth(labelWidth));
+  label.resize(labelWidth, labelHeight);
+
+  int areaWidth = std::min(labelWidth, maxWidth);
+  int areaHeight = std::min(labelHeight, maxHeight);
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (labelWidth > areaWidth) areaHeight = std::min(areaHeight + bar, maxHeight + bar);
+  if (labelHeight > areaHeight) areaWidth = std::min(areaWidth + bar, maxWidth + bar);
+  m_textArea->setGeometry(kSide, kTop, areaWidth, areaHeight);
+
+  const int width = areaWidth + 2 * kSide;
+  const int right = kSide + areaWidth + kPictureGap;
+  m_ui->ImageOt2->move(right, m_ui->ImageOt2->y());
+  m_ui->ImageVyk2->move(right, m_ui->ImageVyk2->y());
+  m_ui->GaugeHlaska->setGeometry(kSide, kTop + areaHeight + 3, areaWidth, 8);
+  const int buttons = kTop + areaHeight + 17;
+  const int centre = width / 2;
+  m_ui->ButtonOk->setGeometry(centre - kButtonWidth / 2, buttons, kButtonWidth, kButtonHeight);
+  m_ui->ButtonAno->setGeometry(centre - 112, buttons, kButtonWidth, kButtonHeight);
+  m_ui->ButtonNe->setGeometry(centre + 24, buttons, kButtonWidth, kButtonHeight);
+  setFixedSize(width, kTop + areaHeight + kBelowText);
+  move(available.center() - rect().center());
 }
 
 int TFormHlaska::Show(const QString& text, MessageKind kind, EscapeKey escape) {

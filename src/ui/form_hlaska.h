@@ -9,6 +9,8 @@
 #include "core/op_result.h"
 #include "env/language_load.h"
 
+class QScrollArea;
+
 namespace Ui {
 class FormHlaska;
 }
@@ -46,8 +48,11 @@ class TFormHlaska : public QDialog {
 
  private:
   void Prepare(const QString& text, MessageKind kind);
+  // Sizes the window to its text, up to the screen; a longer text scrolls.
+  void FitToText();
 
   std::unique_ptr<Ui::FormHlaska> m_ui;
+  QScrollArea* m_textArea = nullptr;  // holds LabelCo
   TMessageBoxTexts m_texts;
   int m_result = kResultOk;
   EscapeKey m_escape = EscapeKey::Ignored;

@@ -32,6 +32,7 @@
 #include "adapters/qt_file_lock.h"
 #include "adapters/qt_file_watcher.h"
 #include "adapters/qt_text.h"
+#include "ui/elided_field.h"
 #include "ui_form_main.h"
 
 namespace zirdan {
@@ -42,6 +43,12 @@ bool StoresOnLeave(const QObject* field, const Ui::FormMain& ui) {
   return field == ui.ComboBoxNadmorskaVyska || field == ui.ComboBoxOblek ||
          field == ui.ComboBoxPocasi || field == ui.EditLahev || field == ui.EditSpotrebaVzduchu ||
          field == ui.EditTypPonoru || field == ui.EditTypAktivity || field == ui.EditChyby;
+}
+
+// The "..." button at the end of the dive type, activity or error field.
+const QWidget& SetButton(const Ui::FormMain& ui, int set) {
+  const QWidget* buttons[] = {ui.Button1, ui.Button2, ui.Button3};
+  return *buttons[set];
 }
 
 // Shows a category in its drop-down list with the list's current item on that category,
@@ -245,7 +252,7 @@ void TFormMain::StoreEditedDive() {
 }
 
 void TFormMain::UpdateStatusPanel() {
-  m_ui->Panel1->setText(FromWin1250(m_model->StatusText()));
+  m_ui->Panel1->setText(QString::fromStdString(m_model->StatusText()));
 }
 
 void TFormMain::ShowCurrentDive() {
@@ -270,7 +277,7 @@ void TFormMain::FillFields() {
   for (int i = 0; i < 3; ++i) {
     ShowChoice(*m_listFields[i], m_model->View(), static_cast<CategoryList>(i),
                FromWin1250(d.Lists[i]));
-    show(m_setFields[i], d.Sets[i]);
+    ShowElided(*m_setFields[i], FromWin1250(d.Sets[i]), SetButton(*m_ui, i));
   }
   m_ui->Spotreba->setText(FromWin1250(d.Spotreba));
   m_ui->Plnost->setText(FromWin1250(d.Plnost));
@@ -349,7 +356,7 @@ void TFormMain::CopyFromPreviousDive(QWidget* field) {
     }
     if (field == m_setFields[i]) {
       m_model->CopyPreviousSet(static_cast<CategorySet>(i));
-      m_setFields[i]->setText(FromWin1250(m_model->Display().Sets[i]));
+      ShowElided(*m_setFields[i], FromWin1250(m_model->Display().Sets[i]), SetButton(*m_ui, i));
     }
   }
   UpdateStatusPanel();

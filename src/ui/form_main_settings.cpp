@@ -1,7 +1,6 @@
 // The settings menu and the language load of the main window.
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDialog>
 
 #include "adapters/qt_translate_window.h"
 #include "ui/dialog_aktivita.h"
@@ -22,6 +21,8 @@
 #include "ui/form_hledat.h"
 #include "ui/form_vyber.h"
 #include "adapters/qt_text.h"
+#include "ui/font_choice.h"
+#include "ui/text_file_dialog.h"
 #include "ui_form_main.h"
 
 namespace zirdan {
@@ -121,12 +122,12 @@ void TFormMain::FontSetting(bool proportional) {
   StoreEditedDive();
   std::string& family = proportional ? m_settings.FontSerif : m_settings.FontCourier;
   int& size = proportional ? m_settings.FontSerifSize : m_settings.FontCourierSize;
-  bool ok = false;
-  QFont initial(QString::fromStdString(family), size);
-  const QFont chosen = QFontDialog::getFont(&ok, initial, this);
-  if (!ok) return;
-  family = chosen.family().toStdString();
-  size = std::clamp(chosen.pointSize(), 6, 12);
+  QAction* item = proportional ? m_ui->ItemPFont : m_ui->ItemNPFont;
+  const std::optional<QFont> chosen = AskFont(this, CaptionWithoutAccelerator(item->text()),
+                                              QFont(QString::fromStdString(family), size));
+  if (!chosen) return;
+  family = chosen->family().toStdString();
+  size = chosen->pointSize();
   LanguageLoad();
   ShowCurrentDive();
 }
@@ -149,13 +150,13 @@ void TFormMain::LanguageLoad() {
   TranslateWindow(*this, "FormMain", m_translations, language);
   AppMessageBox().SetTexts(LoadMessageBoxTexts(m_translations, language));
   const std::pair<QWidget*, const char*> windows[] = {
-      {m_formJazyk.get(), "FormJazyk"},    {m_formHodnota.get(), "FormHodnota"},
-      {GraphWindowWidget(), "FormGraf"},   {m_formQuery.get(), "FormQuery"},
-      {m_dialogTyp.get(), "DialogTyp"},    {m_dialogAktivita.get(), "DialogAktivita"},
+      {m_formJazyk.get(), "FormJazyk"},     {m_formHodnota.get(), "FormHodnota"},
+      {GraphWindowWidget(), "FormGraf"},    {m_formQuery.get(), "FormQuery"},
+      {m_dialogTyp.get(), "DialogTyp"},     {m_dialogAktivita.get(), "DialogAktivita"},
       {m_dialogChyby.get(), "DialogChyby"}, {m_formStatistika.get(), "FormStatistika"},
       {m_formPrehled.get(), "FormPrehled"}, {m_formPrenos.get(), "FormPrenos"},
-      {m_formInfo.get(), "FormInfo"},      {m_formVyber.get(), "FormVyber"},
-      {m_formHledat.get(), "FormHledat"}, {m_dialogTisk.get(), "DialogTisk"},
+      {m_formInfo.get(), "FormInfo"},       {m_formVyber.get(), "FormVyber"},
+      {m_formHledat.get(), "FormHledat"},   {m_dialogTisk.get(), "DialogTisk"},
       {m_formPrubeh.get(), "FormPrubeh"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);

@@ -134,7 +134,8 @@ void TFormPrenos::BytesReceived(const QByteArray& bytes) {
 
 void TFormPrenos::LineFailed(const QString& text) {
   // The line broke (the cable was pulled, the adapter went away): no frame can come now.
-  ShowFailure(OpResult::Failure(ToWin1250(text)), m_messages);
+  // A failure's own text is UTF-8, as the device path and the system's words come.
+  ShowFailure(OpResult::Failure(text.toStdString()), m_messages);
   if (isVisible() && !m_finishing) done(QDialog::Rejected);
 }
 

@@ -8,10 +8,13 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextCursor>
+#include <QTimer>
 
 #include "adapters/qt_plain_text_print.h"
 #include "adapters/qt_text.h"
 #include "adapters/qt_window_geometry.h"
+#include "core/win1250.h"
 #include "reports/report_file.h"
 #include "ui/busy_cursor.h"
 #include "ui/form_hlaska.h"
@@ -19,6 +22,38 @@
 #include "ui/text_file_dialog.h"
 
 namespace zirdan {
+namespace {
+
+// A report of tens of thousands of dives runs to hundreds of thousands of lines, and a text
+// control takes seconds to take them all. The window opens with the first piece; the rest
+// follows in larger pieces, each of whole lines, while the diver already reads.
+constexpr std::size_t kFirstPiece = 64 * 1024;  // characters
+constexpr std::size_t kLaterPiece = 256 * 1024;
+
+// The line after the piece of about `size` characters that starts at line `from`.
+std::size_t PieceEnd(const std::vector<std::string>& lines, std::size_t from, std::size_t size) {
+  std::size_t characters = 0;
+  while (from < lines.size() && characters < size) characters += lines[from++].size() + 1;
+  return from;
+}
+
+// Lines [from, to) of Windows-1250 text as one text, each led by a line end but the very
+// first line of the report.
+QString JoinPiece(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
+  qsizetype size = 0;
+  for (std::size_t i = from; i < to; ++i) size += static_cast<qsizetype>(lines[i].size()) + 1;
+  if (from == 0 && size > 0) --size;
+  QString text(size, Qt::Uninitialized);
+  QChar* out = text.data();
+  for (std::size_t i = from; i < to; ++i) {
+    if (i > 0) *out++ = u'\n';
+    for (char c : lines[i])
+      *out++ = QChar(static_cast<char16_t>(Win1250ToUnicode(static_cast<uint8_t>(c))));
+  }
+  return text;
+}
+
+}  // namespace
 
 TReportWindow::TReportWindow(const TAppSettings& settings, const TMessageTable& messages,
                              int helpContext, QString proposedFileName, QWidget* parent)
@@ -27,7 +62,11 @@ TReportWindow::TReportWindow(const TAppSettings& settings, const TMessageTable& 
       m_settings(settings),
       m_messages(messages),
       m_helpContext(helpContext),
-      m_proposedFileName(std::move(proposedFileName)) {}
+      m_proposedFileName(std::move(proposedFileName)),
+      m_filling(new QTimer(this)) {
+  m_filling->setInterval(0);
+  connect(m_filling, &QTimer::timeout, this, &TReportWindow::FillPiece);
+}
 
 TReportWindow::~TReportWindow() = default;
 
@@ -52,26 +91,53 @@ void TReportWindow::Attach(Parts parts) {
   connect(parts.Close, &QAction::triggered, this, &QDialog::reject);
 }
 
-void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QString& folder) {
+void TReportWindow::ShowReport(std::vector<std::string> lines, const QString& folder) {
   m_folder = folder;
+  m_filling->stop();
+  QPlainTextEdit& memo = *m_parts.Memo;
   {
-    // The text of a large logbook runs to hundreds of thousands of lines: filling the memo
-    // takes a moment too.
     BusyCursor busy;
-    std::string text;
-    for (const std::string& line : lines) {
-      text += line;
-      text += '\n';
-    }
-    if (!text.empty()) text.pop_back();
-    m_parts.Memo->setPlainText(FromWin1250(text));
-    m_parts.Memo->setFont(FixedFont());
+    // The font first: a font set afterwards would lay the text out again. Filling is no
+    // step the diver could undo.
+    memo.setFont(FixedFont());
+    memo.document()->setUndoRedoEnabled(false);
+    m_rest = std::move(lines);
+    m_restAt = PieceEnd(m_rest, 0, kFirstPiece);
+    memo.setPlainText(JoinPiece(m_rest, 0, m_restAt));
   }
-  m_parts.Memo->setFocus();
+  if (m_restAt < m_rest.size())
+    m_filling->start();
+  else
+    FillPiece();
+  memo.setFocus();
   exec();
+  m_filling->stop();
 }
 
-QStringList TReportWindow::Lines() const {
+void TReportWindow::FillPiece() {
+  if (m_restAt < m_rest.size()) {
+    const std::size_t end = PieceEnd(m_rest, m_restAt, kLaterPiece);
+    // Added at the memo's end, away from the diver's cursor and view.
+    QTextCursor atEnd(m_parts.Memo->document());
+    atEnd.movePosition(QTextCursor::End);
+    atEnd.insertText(JoinPiece(m_rest, m_restAt, end));
+    m_restAt = end;
+  }
+  if (m_restAt < m_rest.size()) return;
+  m_filling->stop();
+  m_rest.clear();
+  m_restAt = 0;
+  m_parts.Memo->document()->setUndoRedoEnabled(true);
+}
+
+void TReportWindow::FillAll() {
+  if (m_rest.empty()) return;
+  BusyCursor busy;
+  while (!m_rest.empty()) FillPiece();
+}
+
+QStringList TReportWindow::Lines() {
+  FillAll();
   return m_parts.Memo->toPlainText().split('\n');
 }
 

@@ -11,6 +11,7 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 namespace zirdan {
 
@@ -25,10 +26,11 @@ class TReportWindow : public QDialog {
   ~TReportWindow() override;
 
   // Shows the report (Windows-1250 lines) modally; returns when the user has closed it.
-  // `folder` is where the save dialog first looks (the logbook's folder).
-  void ShowReport(const std::vector<std::string>& lines, const QString& folder);
-  // The memo's lines as the window holds them now.
-  QStringList Lines() const;
+  // `folder` is where the save dialog first looks (the logbook's folder). A long report
+  // opens with its beginning, and the rest fills in while the window is on screen.
+  void ShowReport(std::vector<std::string> lines, const QString& folder);
+  // The memo's lines as the window holds them now, the whole report included.
+  QStringList Lines();
 
   // Position and size as the settings keep them.
   WindowGeometry Geometry() const;
@@ -64,6 +66,10 @@ class TReportWindow : public QDialog {
 
  private:
   QFont FixedFont() const;
+  // Adds the next piece of the report's rest to the memo.
+  void FillPiece();
+  // Adds all of the report's rest at once.
+  void FillAll();
 
   const TAppSettings& m_settings;
   const TMessageTable& m_messages;
@@ -72,6 +78,9 @@ class TReportWindow : public QDialog {
   QString m_folder;
   Parts m_parts{};
   QMenu* m_popup = nullptr;
+  std::vector<std::string> m_rest;  // the report's lines while the memo fills
+  std::size_t m_restAt = 0;         // the first line of m_rest not in the memo yet
+  QTimer* m_filling = nullptr;
 };
 
 }  // namespace zirdan

@@ -303,11 +303,12 @@ TEST(RecordToView, DiveTypesJoinNamesAndChooseNitroxFormat) {
 
 TEST(RecordToView, DiveTypeBitWithEmptyNameStillSetsItsFlag) {
   ponor dive;
-  dive.TypPonoru = 1u << 2 | 1u << 9;
+  dive.TypPonoru = 1u << 2 | 1u << 9 | 1u << 10;
   const ponorTxt view = ViewOf(dive);
-  // Bit 9 has no built-in name: its separator is written, its flag kept.
-  EXPECT_EQ(view.TypPonoru, W("bezdekompresní, "));
+  // Bit 10 has no built-in name: its separator is written, its flag kept.
+  EXPECT_EQ(view.TypPonoru, W("bezdekompresní, SCR, "));
   EXPECT_TRUE(view.TypPonoruPriznaky[9]);
+  EXPECT_TRUE(view.TypPonoruPriznaky[10]);
   EXPECT_EQ(view.FormatGrafu, 25);
 }
 

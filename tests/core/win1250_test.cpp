@@ -43,7 +43,7 @@ TEST(CategoryTables, BuiltInNamesAreWindows1250) {
   EXPECT_EQ(Win1250ToUtf8(t.Pocasi[4]), "déšť");
   EXPECT_EQ(Win1250ToUtf8(t.TypAktivity[13]), "ze člunu");
   EXPECT_EQ(Win1250ToUtf8(t.DnyTydne[0]), "pondělí");
-  EXPECT_EQ(t.TypPonoru[9], "");
+  EXPECT_EQ(t.TypPonoru[9], "SCR");
   EXPECT_EQ(CategoryName(t.NadmorskaVyska, 5), "");  // outside the table
   EXPECT_EQ(CategoryName(t.Oblek, 255), "");
 }

@@ -291,6 +291,18 @@ TEST_F(ShippedLanguageFile, EnglishNamesEveryCategoryTheCzechSetNames) {
   EXPECT_EQ(t.Pocasi[1], "clear");
 }
 
+// The closed-circuit gas bit has a name in every language, so the dive type dialog's
+// button is captioned and a dive's type text never ends in a bare comma.
+TEST_F(ShippedLanguageFile, TheScrBitIsNamedInBothLanguagesAndBuiltIn) {
+  EXPECT_EQ(TCategoryTables::BuiltIn().TypPonoru[9], "SCR");
+  for (int language : {1, 2}) {
+    TCategoryTables t = TCategoryTables::BuiltIn();
+    LoadCategoryNames(m_file, language, t);
+    EXPECT_EQ(t.TypPonoru[8], "nitrox") << language;
+    EXPECT_EQ(t.TypPonoru[9], "SCR") << language;
+  }
+}
+
 // The reports cut labels to fixed columns; the shipped texts must fit them whole.
 TEST_F(ShippedLanguageFile, LabelsFitTheColumnsOfTheReports) {
   struct Width {

@@ -168,6 +168,11 @@ TEST_F(PrintBlocksTest, GraphBlockWritesTheMeasuresAndNothingWithoutSamples) {
       "StrSpotreba1 " + FixedText(ConsumptionRate(dive, view).value, 2, ',') +
       " l/min; StrObdelnik " + FixedText(Fullness(dive, view).value, 2, ',') + " %";
   EXPECT_EQ(Placed(Graph(dive), measures), (std::array{3333, -4 * kV, 4 * kV}));
+  // Without a cylinder the line starts with the fullness, no separator before it.
+  dive.Lahev = kEmptyValue;
+  const std::string fullness =
+      "StrObdelnik " + FixedText(Fullness(dive, test::ViewOf(dive)).value, 2, ',') + " %";
+  EXPECT_EQ(Placed(Graph(dive), fullness), (std::array{3333, -4 * kV, 4 * kV}));
 
   EXPECT_TRUE(Graph(test::Dive(1, 0, 1000, 20)).Calls().empty());
 }

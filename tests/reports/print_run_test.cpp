@@ -60,6 +60,7 @@ class PrintRunTest : public ::testing::Test {
 
   PrintRunResult Run(PrintCommand command, int from, int to) {
     m_output.sheets.clear();
+    m_output.pages.clear();
     m_announced.clear();
     return PrintDives(m_logbook, command, {from, to}, m_settings, m_texts, m_codec, m_output,
                       [this](int n) { m_announced.push_back(n); });
@@ -116,6 +117,45 @@ TEST_F(PrintRunTest, BlocksGoToTheirPlaceInsideTheFrame) {
   EXPECT_EQ(std::pair(rectangles[1].x1, rectangles[1].y1), std::pair(1700, -9000 - 5 * 67));
   EXPECT_EQ(std::get<test::SetOriginCall>(m_output.sheets[0]->Calls().back()),
             (test::SetOriginCall{0, 0}));
+}
+
+// Every line, frame and text of every sheet kind starts inside the page, for one- and
+// two-sided printing, colour and black, default and changed margins. (How far a text
+// reaches depends on the font; the printer fits what the font makes of it.)
+TEST_F(PrintRunTest, EverySheetKindLiesInsideItsPage) {
+  const auto settings = test::PrintSettingsWith;
+  const PrintSettings defaults;
+  const PrintSettings twoSided = settings(1500, 1200, 0, true, true);
+  const PrintSettings changed = settings(2000, 800, 400, false, false);
+  const PrintSettings none = settings(0, 0, 0, true, true);
+  const std::pair<PrintCommand, PrintSettings> rows[] = {
+      {PrintCommand::TextA5, defaults},  {PrintCommand::GraphA5, defaults},
+      {PrintCommand::A4, defaults},      {PrintCommand::TextA5, twoSided},
+      {PrintCommand::GraphA5, twoSided}, {PrintCommand::A4, twoSided},
+      {PrintCommand::A4Odd, changed},    {PrintCommand::A4Even, changed},
+      {PrintCommand::GraphA5, changed},  {PrintCommand::A4, none},
+  };
+  for (const auto& [command, printSettings] : rows) {
+    m_settings = printSettings;
+    Run(command, 1, 10);
+    ASSERT_FALSE(m_output.sheets.empty());
+    for (std::size_t i = 0; i < m_output.sheets.size(); ++i) {
+      SCOPED_TRACE("command " + std::to_string(static_cast<int>(command)) + ", left " +
+                   std::to_string(printSettings.LeftMargin) + ", sheet " + std::to_string(i));
+      const PageSetUp& page = m_output.pages[i];
+      auto inside = [&](int x, int y) {
+        return x >= 0 && x <= page.UnitsWide() && y <= 0 && y >= -page.UnitsHigh();
+      };
+      const test::RecordingCanvas& sheet = *m_output.sheets[i];
+      for (const auto& line : sheet.Lines())
+        EXPECT_TRUE(inside(line.x1, line.y1) && inside(line.x2, line.y2)) << line;
+      for (const auto& frame : sheet.Rectangles())
+        EXPECT_TRUE(inside(frame.x1, frame.y1) && inside(frame.x2, frame.y2)) << frame;
+      // A text's cell runs from its bottom up by its height.
+      for (const auto& text : sheet.Texts())
+        EXPECT_TRUE(inside(text.x, text.y) && inside(text.x, text.y + text.font.Size)) << text;
+    }
+  }
 }
 
 TEST_F(PrintRunTest, AFailingPrinterStopsTheRunAndSaysWhy) {

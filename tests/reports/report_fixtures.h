@@ -13,6 +13,7 @@
 #include "core/ponor.h"
 #include "core/win1250.h"
 #include "core/message_table.h"
+#include "reports/print_layout.h"
 #include "reports/report_source.h"
 #include "support/dive_builders.h"
 
@@ -21,6 +22,17 @@ namespace zirdan::test {
 // Windows-1250 bytes of a UTF-8 literal.
 inline std::string W(std::string_view utf8) {
   return Utf8ToWin1250(utf8);
+}
+
+// Print settings with the given margins and switches (the font stays the default one).
+inline PrintSettings PrintSettingsWith(int left, int right, int all, bool twoSided, bool colour) {
+  PrintSettings settings;
+  settings.LeftMargin = left;
+  settings.RightMargin = right;
+  settings.AllMargins = all;
+  settings.TwoSided = twoSided;
+  settings.Colour = colour;
+  return settings;
 }
 
 // Every text a report reads holds its own key, except the units, which are short.

@@ -82,6 +82,7 @@ inline constexpr char kLanguageIni[] =
     "StrCtyp2=no-stop\n"
     "StrCtyp3=decompression\n"
     "StrCtyp8=nitrox\n"
+    "StrCtyp9=SCR\n"
     "StrCdruh8=wreck\n"
     "StrCpocasi1=clear\n"
     "StrCpocasi2=cloudy\n"
@@ -241,6 +242,15 @@ class FormMainGuiTest : public ::testing::Test {
     return window;
   }
   std::unique_ptr<TFormMain> StartWithLogbook() { return Start(m_logPath); }
+  // Starts on a logbook of the one dive.
+  std::unique_ptr<TFormMain> StartWithDive(const ponor& dive) {
+    TLogbook logbook;
+    logbook.Append(dive);
+    logbook.Nacteno = true;
+    const std::string path = m_folder.File("one_dive.LOG");
+    EXPECT_TRUE(SaveLogbook(path, logbook));
+    return Start(path);
+  }
 
   static QString Status(TFormMain& window) { return Find<QLabel>(window, "Panel1")->text(); }
   static QListView& List(TFormMain& window) { return *Find<QListView>(window, "ListBox1"); }

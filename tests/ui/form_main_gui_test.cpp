@@ -2,6 +2,8 @@
 // field editing, the "..." buttons, translation and the other windows it opens.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
@@ -9,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 #include "support/form_main_harness.h"
 #include "support/qt_application.h"
@@ -62,6 +65,18 @@ TEST_F(FormMainGuiTest, StartsWithTheLogbookNamedOnTheCommandLine) {
   EXPECT_FALSE(Find<QAction>(*window, "p1")->isVisible());
   EXPECT_TRUE(m_shown.empty());
   SaveScreenshot(*window, "form_main");
+}
+
+TEST_F(FormMainGuiTest, AFolderWithCzechLettersIsShownAsTheSystemNamesIt) {
+  const std::string folder = m_folder.File("Den\u00edk \u017dlu\u0165ou\u010dk\u00fd");
+  const std::string path = folder + "/Den\u00edk.LOG";
+  std::filesystem::create_directory(folder);
+  test::WriteFileBytes(path, test::ReadFileBytes(m_logPath));
+  auto window = Start(path);
+  ASSERT_TRUE(window->Model().Logbook().Nacteno);
+  EXPECT_EQ(Status(*window), " " + QString::fromStdString(path) + " ... 5 dives");
+  EXPECT_TRUE(Status(*window).contains(u"/Den\u00edk \u017dlu\u0165ou\u010dk\u00fd/"));
+  SaveScreenshot(*window, "form_main_czech_folder");
 }
 
 TEST_F(FormMainGuiTest, AStartLogbookThatCannotBeReadLeavesNoLogbookOpen) {
@@ -317,7 +332,8 @@ TEST_F(FormMainGuiTest, TheDiveTypeDialogSetsTheChosenTypes) {
   EXPECT_TRUE(types & (1u << 3));
   EXPECT_FALSE(types & (1u << 2));
   EXPECT_TRUE(Text(*window, "EditTypPonoru").contains("decompression"));
-  EXPECT_TRUE(Text(*window, "EditTypPonoru").contains("nitrox"));
+  // The whole text is the field's tooltip; the field may end it with "…".
+  EXPECT_TRUE(Find<QLineEdit>(*window, "EditTypPonoru")->toolTip().contains("nitrox"));
   EXPECT_TRUE(window->Model().Logbook().Zmeneno);
   // A nitrox dive shows its gas data.
   EXPECT_TRUE(Find<QLabel>(*window, "EAN")->text().startsWith("EAN"));
@@ -326,15 +342,11 @@ TEST_F(FormMainGuiTest, TheDiveTypeDialogSetsTheChosenTypes) {
 TEST_F(FormMainGuiTest, BothGasBitsOpenTheDiveTypeDialogOnScrAndOkKeepsOnlyThat) {
   ponor both = test::SampleDive(1);
   both.TypPonoru = (1u << 8) | (1u << 9) | (1u << 2);
-  TLogbook logbook;
-  logbook.Append(both);
-  logbook.Nacteno = true;
-  const std::string path = m_folder.File("scr.LOG");
-  ASSERT_TRUE(SaveLogbook(path, logbook));
-  auto window = Start(path);
+  auto window = StartWithDive(both);
   {
     ModalAnswer answer([](QDialog& dialog) {
       EXPECT_TRUE(Find<QRadioButton>(dialog, "SCR")->isChecked());
+      EXPECT_EQ(Find<QRadioButton>(dialog, "SCR")->text(), "&SCR");
       EXPECT_FALSE(Find<QRadioButton>(dialog, "Nitrox")->isChecked());
       EXPECT_TRUE(Find<QRadioButton>(dialog, "Bezdekompresni")->isChecked());
       EXPECT_FALSE(Find<QRadioButton>(dialog, "Sladka")->isChecked());
@@ -344,6 +356,25 @@ TEST_F(FormMainGuiTest, BothGasBitsOpenTheDiveTypeDialogOnScrAndOkKeepsOnlyThat)
     QTest::mouseClick(Find<QPushButton>(*window, "Button1"), Qt::LeftButton);
   }
   EXPECT_EQ(window->Model().CurrentDive()->TypPonoru, (1u << 9) | (1u << 2));
+  EXPECT_TRUE(Find<QLineEdit>(*window, "EditTypPonoru")->toolTip().endsWith(", SCR"));
+}
+
+TEST_F(FormMainGuiTest, LongTypeAndActivityTextsEndBeforeTheirButtons) {
+  ponor busy = test::SampleDive(1);
+  busy.TypPonoru = 0x3FC;  // every named dive type
+  busy.TypAktivity = 0xFFFF;
+  auto window = StartWithDive(busy);
+  for (auto [field, button] :
+       {std::pair{"EditTypPonoru", "Button1"}, std::pair{"EditTypAktivity", "Button2"}}) {
+    SCOPED_TRACE(field);
+    const QLineEdit* edit = Find<QLineEdit>(*window, field);
+    const QWidget* covering = Find<QPushButton>(*window, button);
+    EXPECT_TRUE(edit->text().endsWith(u'\u2026'));
+    EXPECT_TRUE(edit->toolTip().startsWith(edit->text().chopped(1)));
+    EXPECT_GT(edit->toolTip().size(), edit->text().size());
+    const int textEnd = edit->x() + 3 + edit->fontMetrics().horizontalAdvance(edit->text());
+    EXPECT_LE(textEnd, covering->x());
+  }
 }
 
 TEST_F(FormMainGuiTest, TextTypedIntoTheDiveTypeFieldGivesWayToTheNames) {
@@ -445,9 +476,11 @@ TEST_F(FormMainGuiTest, TheShippedTranslationInCzech) {
   EXPECT_EQ(Find<QLabel>(*window, "Label2")->text(), "Čas");
   EXPECT_EQ(Find<QComboBox>(*window, "ComboBoxPocasi")->currentText(), "sněžení");
   EXPECT_FALSE(Text(*window, "EditTypPonoru").contains("Error"));
-  // A long text is shown from its start.
+  // A long text is shown from its start, cut before the "..." button.
   QLineEdit* activities = Find<QLineEdit>(*window, "EditTypAktivity");
-  EXPECT_GT(activities->fontMetrics().horizontalAdvance(activities->text()), activities->width());
+  EXPECT_GT(activities->fontMetrics().horizontalAdvance(activities->toolTip()),
+            activities->width());
+  EXPECT_TRUE(activities->text().endsWith(u'\u2026'));
   EXPECT_EQ(activities->cursorPosition(), 0);
   SaveScreenshot(*window, "form_main_czech");
 }
@@ -481,6 +514,33 @@ TEST_F(FormMainGuiTest, TheNumberWindowOfTheSettingsMenu) {
     Trigger(*window, "PocPon");
   }
   EXPECT_EQ(window->Settings().PocetPonoruProSoucet, 5);
+}
+
+TEST_F(FormMainGuiTest, TheFontChoiceOffersOnlyTheSizesTheProgramKeeps) {
+  auto window = Start();
+  for (const char* item : {"ItemPFont", "ItemNPFont"}) {
+    SCOPED_TRACE(item);
+    {
+      ModalAnswer answer([](QDialog& dialog) {
+        auto* size = Find<QSpinBox>(dialog, "FontSize");
+        EXPECT_EQ(size->minimum(), 6);
+        EXPECT_EQ(size->maximum(), 12);
+        size->setValue(12);
+        PressEnter(dialog);
+      });
+      Trigger(*window, item);
+    }
+  }
+  EXPECT_EQ(window->Settings().FontSerifSize, 12);
+  EXPECT_EQ(window->Settings().FontCourierSize, 12);
+  {
+    ModalAnswer answer([](QDialog& dialog) {
+      Find<QSpinBox>(dialog, "FontSize")->setValue(7);
+      PressEscape(dialog);
+    });
+    Trigger(*window, "ItemPFont");
+  }
+  EXPECT_EQ(window->Settings().FontSerifSize, 12);
 }
 
 TEST_F(FormMainGuiTest, TheMessageBoxAnswersWithItsDefaultButton) {

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <filesystem>
 
 #include "adapters/qt_plain_text_print.h"
@@ -16,6 +18,7 @@
 #include "support/cli_runner.h"
 #include "support/form_main_harness.h"
 #include "support/qt_application.h"
+#include "ui/form_statistika.h"
 #include "ui/printer_choice.h"
 #include "ui/report_window.h"
 
@@ -132,6 +135,30 @@ TEST_F(ReportWindowsTest, EachReportWindowShowsSavesAndPrintsTheToolsText) {
   window->close();
   EXPECT_EQ(m_store.Get("Environment", "SWidth"), "700");
   EXPECT_EQ(m_store.Get("Environment", "PHeight"), "600");
+}
+
+// A report of a very large logbook opens with its beginning; whatever the diver saves or
+// prints is the whole report all the same.
+TEST_F(ReportWindowsTest, ALongReportOpensAtOnceAndKeepsEveryLine) {
+  TAppSettings settings;
+  TMessageTable messages;
+  TFormStatistika window(settings, messages, nullptr);
+  std::vector<std::string> lines;
+  QStringList expected;
+  for (int i = 0; i < 40000; ++i) {
+    lines.push_back("line " + std::to_string(i) + " of the statistics, \x9A\xE8");
+    expected << QString::fromUtf8("line %1 of the statistics, šč").arg(i);
+  }
+  {
+    ModalAnswer answer([&](QDialog& report) {
+      auto* memo = Find<QPlainTextEdit>(report, "MemoStatistika");
+      EXPECT_LT(memo->blockCount(), 40000);  // open before all of it is in
+      EXPECT_EQ(memo->document()->firstBlock().text(), expected.front());
+      report.reject();
+    });
+    window.ShowReport(lines, QString());
+  }
+  EXPECT_EQ(window.Lines(), expected);
 }
 
 TEST_F(ReportWindowsTest, ADoubleClickOnTheMemoClosesTheWindowAndAnEditIsSavedToo) {
