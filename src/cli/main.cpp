@@ -11,6 +11,7 @@ using namespace zirdan::cli;
 void PrintToolHelp(std::FILE* out) {
   std::fputs(
       "Usage: zirdanlog-cli COMMAND [ARGS...]\n"
+      "       zirdanlog-cli --version\n"
       "Works on Zirdan LOG logbooks the way the editor does.\n\nCommands:\n",
       out);
   for (const Command& c : Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintToolHelp(stdout);
+    return kExitOk;
+  }
+  if (name == "--version") {
+    std::printf("zirdanlog-cli (Zirdan LOG Editor) %s\n", ZIRDAN_VERSION);
     return kExitOk;
   }
   const Command* command = FindCommand(name);

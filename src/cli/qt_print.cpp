@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "adapters/qt_print_document.h"
 #include "adapters/qt_sheet_printer.h"
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
@@ -120,11 +121,11 @@ int RunPrint(const ParsedArguments& args) {
   const std::optional<std::string> pdfPath = args.Value("--pdf");
   if (!pdfPath || pdfPath->empty()) return UsageError("print needs --pdf FILE");
   PrintCommand command = PrintCommand::A4;
-  if (const std::optional<std::string> sheets = args.Value("--sheets")) {
-    const std::optional<PrintCommand> named = SheetsFromName(*sheets);
-    if (!named) return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
+  const std::string sheets = args.Value("--sheets").value_or("a4");
+  if (const std::optional<PrintCommand> named = SheetsFromName(sheets))
     command = *named;
-  }
+  else
+    return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
   long from = -1;
   long to = -1;
   if (!ReadNumber(args, "--from", 0, kMaxDiveNumber, from, error) ||
@@ -158,6 +159,8 @@ int RunPrint(const ParsedArguments& args) {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, temporary);
+    NamePrintDocument(printer, QString::fromStdString(logPath),
+                      QString::fromStdString("zirdanlog-cli print --sheets " + sheets));
     QtSheetPrinter output(printer);
     const char separator = LocaleDecimalSeparator();
     const PrintTexts texts{language->Messages, language->Labels, separator};

@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 
 #include "adapters/qt_plain_text_print.h"
+#include "adapters/qt_print_document.h"
 #include "adapters/qt_text.h"
 #include "adapters/qt_window_geometry.h"
 #include "reports/report_file.h"
@@ -52,8 +53,9 @@ void TReportWindow::Attach(Parts parts) {
   connect(parts.Close, &QAction::triggered, this, &QDialog::reject);
 }
 
-void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QString& folder) {
-  m_folder = folder;
+void TReportWindow::ShowReport(const std::vector<std::string>& lines, const QString& logbookPath) {
+  m_logbookPath = logbookPath;
+  m_folder = QFileInfo(logbookPath).absolutePath();
   {
     // The text of a large logbook runs to hundreds of thousands of lines: filling the memo
     // takes a moment too.
@@ -107,7 +109,7 @@ void TReportWindow::SaveCommand() {
 
 void TReportWindow::PrintCommand() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(windowTitle());
+  NamePrintDocument(printer, m_logbookPath, windowTitle());
   // Without a printer the dialog offers only a PDF file: it proposes one beside the logbook
   // rather than a bare folder.
   if (QPrinterInfo::availablePrinterNames().isEmpty())
