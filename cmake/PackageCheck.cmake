@@ -47,18 +47,18 @@ if(NOT newest MATCHES "^zirdanlog \\(${VERSION}\\) ")
   message(FATAL_ERROR "data/package/changelog begins with '${newest}', not version ${VERSION}")
 endif()
 
-execute_process(COMMAND lintian --fail-on error,warning --no-tag-display-limit ${deb}
+execute_process(COMMAND lintian --fail-on error,warning --tag-display-limit 0 ${deb}
                 RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
 if(NOT result EQUAL 0 OR said MATCHES "(^|\n)[EW]: ")
   message(FATAL_ERROR "lintian (${result}):\n${said}")
 endif()
 
-# --no-net: the homepage is not fetched, so the check does not depend on the network.
-execute_process(COMMAND appstreamcli validate --pedantic --no-net
-                        ${root}/usr/share/metainfo/cz.brandivo.zirdanlog.metainfo.xml
+# The metainfo file together with the desktop entry it names. --no-net: the homepage is
+# not fetched, so the check does not depend on the network.
+execute_process(COMMAND appstreamcli validate-tree --pedantic --no-net ${root}
                 RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "appstreamcli validate (${result}):\n${said}")
+  message(FATAL_ERROR "appstreamcli validate-tree (${result}):\n${said}")
 endif()
 
 foreach(page zirdanlog zirdanlog-cli)
