@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "env/program_version.h"
+
 namespace zirdan {
 
 QString PrintDocumentTitle(const QString& logbookPath, const QString& command) {
@@ -12,7 +14,7 @@ QString PrintDocumentTitle(const QString& logbookPath, const QString& command) {
 
 void NamePrintDocument(QPrinter& printer, const QString& logbookPath, const QString& command) {
   printer.setDocName(PrintDocumentTitle(logbookPath, command));
-  printer.setCreator(QString("Zirdan LOG Editor ") + ZIRDAN_VERSION);
+  printer.setCreator(QString::fromStdString(ProductAndVersion()));
 }
 
 }  // namespace zirdan

@@ -9,6 +9,7 @@
 #include "adapters/qt_settings_store.h"
 #include "env/data_files.h"
 #include "env/file_association.h"
+#include "env/program_version.h"
 #include "ui/about_box.h"
 #include "ui/form_main.h"
 
@@ -33,7 +34,7 @@ int AnswerTerminalSwitch(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--version") {
-      std::printf("zirdanlog (Zirdan LOG Editor) %s\n", ZIRDAN_VERSION);
+      std::fputs(zirdan::VersionLine("zirdanlog").c_str(), stdout);
       return 0;
     }
     if (argument == "--help") {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command_registry.h"
+#include "env/program_version.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (name == "--version") {
-    std::printf("zirdanlog-cli (Zirdan LOG Editor) %s\n", ZIRDAN_VERSION);
+    std::fputs(zirdan::VersionLine("zirdanlog-cli").c_str(), stdout);
     return kExitOk;
   }
   const Command* command = FindCommand(name);

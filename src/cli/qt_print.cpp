@@ -120,12 +120,9 @@ int RunPrint(const ParsedArguments& args) {
   if (!language) return UsageError(error);
   const std::optional<std::string> pdfPath = args.Value("--pdf");
   if (!pdfPath || pdfPath->empty()) return UsageError("print needs --pdf FILE");
-  PrintCommand command = PrintCommand::A4;
   const std::string sheets = args.Value("--sheets").value_or("a4");
-  if (const std::optional<PrintCommand> named = SheetsFromName(sheets))
-    command = *named;
-  else
-    return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
+  const std::optional<PrintCommand> command = SheetsFromName(sheets);
+  if (!command) return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
   long from = -1;
   long to = -1;
   if (!ReadNumber(args, "--from", 0, kMaxDiveNumber, from, error) ||
@@ -165,7 +162,7 @@ int RunPrint(const ParsedArguments& args) {
     const char separator = LocaleDecimalSeparator();
     const PrintTexts texts{language->Messages, language->Labels, separator};
     const CodecContext codec{language->Tables, logbook.VychoziFormatGrafu, separator};
-    if (first) run = PrintDives(logbook, command, range, *settings, texts, codec, output);
+    if (first) run = PrintDives(logbook, *command, range, *settings, texts, codec, output);
     finished = output.Finish();
   }
   std::error_code ignored;
