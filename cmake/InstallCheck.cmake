@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks what a user's system would get.
-# cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -DVERSION=.. -P
+# cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -DVERSION=..
+#       -DWITH_MAN_PAGES=0|1 -P
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -9,12 +10,18 @@ endif()
 
 set(expected bin/zirdanlog-cli share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
              share/applications/cz.brandivo.zirdanlog.desktop share/mime/packages/zirdanlog.xml
-             share/metainfo/cz.brandivo.zirdanlog.metainfo.xml share/man/man1/zirdanlog-cli.1.gz
-             share/doc/zirdanlog/copyright share/doc/zirdanlog/changelog.gz
+             share/metainfo/cz.brandivo.zirdanlog.metainfo.xml share/doc/zirdanlog/copyright
              share/icons/hicolor/scalable/apps/zirdanlog.svg
              share/icons/hicolor/scalable/mimetypes/application-zirdan.svg)
 if(WITH_EDITOR)
-  list(APPEND expected bin/zirdanlog share/man/man1/zirdanlog.1.gz)
+  list(APPEND expected bin/zirdanlog)
+endif()
+# The manual pages and the compressed changelog of a Unix install.
+if(WITH_MAN_PAGES)
+  list(APPEND expected share/man/man1/zirdanlog-cli.1.gz share/doc/zirdanlog/changelog.gz)
+  if(WITH_EDITOR)
+    list(APPEND expected share/man/man1/zirdanlog.1.gz)
+  endif()
 endif()
 foreach(size ${ICON_SIZES})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zirdanlog.png
