@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks what a user's system would get.
-# cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -P
+# cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -DVERSION=..
+#       -DWITH_MAN_PAGES=0|1 -P
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,11 +9,19 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected bin/zirdanlog-cli share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
-             share/applications/zirdanlog.desktop share/mime/packages/zirdanlog.xml
+             share/applications/cz.brandivo.zirdanlog.desktop share/mime/packages/zirdanlog.xml
+             share/metainfo/cz.brandivo.zirdanlog.metainfo.xml share/doc/zirdanlog/copyright
              share/icons/hicolor/scalable/apps/zirdanlog.svg
              share/icons/hicolor/scalable/mimetypes/application-zirdan.svg)
 if(WITH_EDITOR)
   list(APPEND expected bin/zirdanlog)
+endif()
+# The manual pages and the compressed changelog of a Unix install.
+if(WITH_MAN_PAGES)
+  list(APPEND expected share/man/man1/zirdanlog-cli.1.gz share/doc/zirdanlog/changelog.gz)
+  if(WITH_EDITOR)
+    list(APPEND expected share/man/man1/zirdanlog.1.gz)
+  endif()
 endif()
 foreach(size ${ICON_SIZES})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zirdanlog.png
@@ -34,7 +43,7 @@ endif()
 
 # The installed data files are the project's own.
 foreach(pair "data/Language.ini:share/zirdanlog/Language.ini"
-             "data/zirdanlog.desktop:share/applications/zirdanlog.desktop"
+             "data/cz.brandivo.zirdanlog.desktop:share/applications/cz.brandivo.zirdanlog.desktop"
              "data/zirdanlog.xml:share/mime/packages/zirdanlog.xml")
   string(REPLACE ":" ";" paths ${pair})
   list(GET paths 0 source)
@@ -48,7 +57,7 @@ endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
-  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/zirdanlog.desktop
+  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/cz.brandivo.zirdanlog.desktop
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT result EQUAL 0 OR out MATCHES "error")
     message(FATAL_ERROR "desktop-file-validate: ${out}")
@@ -64,5 +73,32 @@ execute_process(COMMAND ${PREFIX}/bin/zirdanlog-cli overview ${SOURCE_DIR}/data/
                 ERROR_VARIABLE err)
 if(NOT result EQUAL 0 OR NOT out MATCHES "Logbook:" OR out MATCHES "Error")
   message(FATAL_ERROR "the installed tool did not find its translation file (${result}):\n${out}${err}")
+endif()
+# Both installed programs name their version, the editor without needing a display.
+set(programs zirdanlog-cli)
+if(WITH_EDITOR)
+  list(APPEND programs zirdanlog)
+endif()
+foreach(program ${programs})
+  execute_process(COMMAND ${PREFIX}/bin/${program} --version RESULT_VARIABLE result
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result EQUAL 0 OR NOT out STREQUAL "${program} (Zirdan LOG Editor) ${VERSION}\n")
+    message(FATAL_ERROR "${program} --version (${result}): ${out}${err}")
+  endif()
+endforeach()
+# The editor's manual page describes every switch its --help names.
+if(WITH_EDITOR)
+  execute_process(COMMAND ${PREFIX}/bin/zirdanlog --help OUTPUT_VARIABLE help)
+  file(READ ${SOURCE_DIR}/data/man/zirdanlog.1 page)
+  string(REPLACE "\\-" "-" page "${page}")
+  string(REGEX MATCHALL "/[A-Z][A-Z]+|--[a-z][a-z-]*" switches "${help}")
+  if(NOT switches)
+    message(FATAL_ERROR "zirdanlog --help names no switch:\n${help}")
+  endif()
+  foreach(switch ${switches})
+    if(NOT page MATCHES "\n\\.B ${switch}\n")
+      message(FATAL_ERROR "zirdanlog --help names ${switch}, data/man/zirdanlog.1 does not")
+    endif()
+  endforeach()
 endif()
 message(STATUS "install into ${PREFIX}: every file present, translation found")

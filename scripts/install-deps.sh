@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev      # Qt 6 Widgets, Print Support, Serial Port
   fonts-liberation                               # the editor's substitutes for the Windows fonts
   libgtest-dev                                   # the tests
+  lintian appstream man-db                       # the tests' checks of the Debian package
 )
 for group in "$@"; do
   case "$group" in

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command_registry.h"
+#include "env/program_version.h"
 
 namespace {
 
@@ -11,6 +12,7 @@ using namespace zirdan::cli;
 void PrintToolHelp(std::FILE* out) {
   std::fputs(
       "Usage: zirdanlog-cli COMMAND [ARGS...]\n"
+      "       zirdanlog-cli --version\n"
       "Works on Zirdan LOG logbooks the way the editor does.\n\nCommands:\n",
       out);
   for (const Command& c : Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintToolHelp(stdout);
+    return kExitOk;
+  }
+  if (name == "--version") {
+    std::fputs(zirdan::VersionLine("zirdanlog-cli").c_str(), stdout);
     return kExitOk;
   }
   const Command* command = FindCommand(name);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "adapters/qt_print_document.h"
 #include "adapters/qt_sheet_printer.h"
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
@@ -119,12 +120,9 @@ int RunPrint(const ParsedArguments& args) {
   if (!language) return UsageError(error);
   const std::optional<std::string> pdfPath = args.Value("--pdf");
   if (!pdfPath || pdfPath->empty()) return UsageError("print needs --pdf FILE");
-  PrintCommand command = PrintCommand::A4;
-  if (const std::optional<std::string> sheets = args.Value("--sheets")) {
-    const std::optional<PrintCommand> named = SheetsFromName(*sheets);
-    if (!named) return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
-    command = *named;
-  }
+  const std::string sheets = args.Value("--sheets").value_or("a4");
+  const std::optional<PrintCommand> command = SheetsFromName(sheets);
+  if (!command) return UsageError("--sheets must be a4, a4-odd, a4-even, text or graph");
   long from = -1;
   long to = -1;
   if (!ReadNumber(args, "--from", 0, kMaxDiveNumber, from, error) ||
@@ -158,11 +156,13 @@ int RunPrint(const ParsedArguments& args) {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, temporary);
+    NamePrintDocument(printer, QString::fromStdString(logPath),
+                      QString::fromStdString("zirdanlog-cli print --sheets " + sheets));
     QtSheetPrinter output(printer);
     const char separator = LocaleDecimalSeparator();
     const PrintTexts texts{language->Messages, language->Labels, separator};
     const CodecContext codec{language->Tables, logbook.VychoziFormatGrafu, separator};
-    if (first) run = PrintDives(logbook, command, range, *settings, texts, codec, output);
+    if (first) run = PrintDives(logbook, *command, range, *settings, texts, codec, output);
     finished = output.Finish();
   }
   std::error_code ignored;

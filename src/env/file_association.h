@@ -14,9 +14,13 @@ inline constexpr std::string_view kLogContentType = "application/zirdan";
 inline constexpr std::string_view kLogDocumentDescription =
     "Diver logbook from application Zirdan LOG Editor";
 
+// The editor's reverse-DNS application id: the name of its desktop entry and the id of its
+// AppStream metadata, which software centres match by it.
+inline constexpr std::string_view kApplicationId = "cz.brandivo.zirdanlog";
+
 // The freedesktop file names: the desktop entry, the shared-mime-info package and the
 // icon names of the program and of its logbook documents.
-inline constexpr std::string_view kDesktopEntryName = "zirdanlog.desktop";
+inline constexpr std::string_view kDesktopEntryName = "cz.brandivo.zirdanlog.desktop";
 inline constexpr std::string_view kMimePackageName = "zirdanlog.xml";
 inline constexpr std::string_view kApplicationIconName = "zirdanlog";
 inline constexpr std::string_view kDocumentIconName = "application-zirdan";

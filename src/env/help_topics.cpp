@@ -38,6 +38,7 @@ constexpr std::array kTopics = {
     HelpTopic{kHelpRenumber, "renumber.html"},
     HelpTopic{kHelpSplit, "split.html"},
     HelpTopic{kHelpSearch, "search.html"},
+    HelpTopic{kHelpGettingStarted, "getting_started.html"},
 };
 
 struct NamedContext {
@@ -90,6 +91,7 @@ constexpr std::array kMainWindowControls = {
 // Menu items, and menus whose items all share their menu's topic.
 constexpr std::array kMenuItems = {
     NamedContext{"Npovda2", kHelpMainWindow},
+    NamedContext{"Zanme1", kHelpGettingStarted},
     NamedContext{"Novponor1", kHelpNewDive},
     NamedContext{"Zruitponor1", kHelpDeleteDive},
     NamedContext{"Peslovat1", kHelpRenumber},

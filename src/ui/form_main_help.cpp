@@ -83,6 +83,7 @@ int ControlContext(const QWidget& control) {
 void TFormMain::ConnectHelp() {
   m_formHelp = std::make_unique<TFormHelp>(this);
   connect(m_ui->Npovda2, &QAction::triggered, this, [this] { OpenHelp(kHelpMainWindow); });
+  connect(m_ui->Zanme1, &QAction::triggered, this, [this] { OpenHelp(kHelpGettingStarted); });
   connect(m_formStatistika.get(), &TReportWindow::HelpRequested, this, &TFormMain::OpenHelp);
   connect(m_formPrehled.get(), &TReportWindow::HelpRequested, this, &TFormMain::OpenHelp);
   qApp->installEventFilter(new HelpKeyFilter(*this, [this](QWidget& focus) {

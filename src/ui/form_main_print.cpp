@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "adapters/qt_print_document.h"
 #include "adapters/qt_sheet_printer.h"
 #include "adapters/qt_text.h"
 #include "reports/print_run.h"
@@ -71,7 +72,7 @@ void TFormMain::PrintSheetsCommand(PrintCommand command, QAction* item) {
   if (!range) return;
   if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!ChoosePdfFileIfNeeded(*m_printer, title)) return;
-  m_printer->setDocName(title);
+  NamePrintDocument(*m_printer, QString::fromStdString(m_model->FileName()), title);
 
   const FieldLabelCaptions labels = ShownLabelCaptions();
   const PrintTexts texts{m_messages, labels, SystemDecimalSeparator()};

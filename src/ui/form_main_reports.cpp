@@ -73,7 +73,7 @@ void TFormMain::ReportCommand(
     lines = build({m_model->Logbook(), m_messages, m_tables, ToWin1250(path), Today(),
                    SystemDecimalSeparator()});
   }
-  window.ShowReport(std::move(lines), QFileInfo(path).absolutePath());
+  window.ShowReport(std::move(lines), path);
   ShowCurrentDive();
 }
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "adapters/qt_plain_text_print.h"
+#include "adapters/qt_print_document.h"
 #include "adapters/qt_text.h"
 #include "adapters/qt_window_geometry.h"
 #include "core/win1250.h"
@@ -91,8 +92,9 @@ void TReportWindow::Attach(Parts parts) {
   connect(parts.Close, &QAction::triggered, this, &QDialog::reject);
 }
 
-void TReportWindow::ShowReport(std::vector<std::string> lines, const QString& folder) {
-  m_folder = folder;
+void TReportWindow::ShowReport(std::vector<std::string> lines, const QString& logbookPath) {
+  m_logbookPath = logbookPath;
+  m_folder = QFileInfo(logbookPath).absolutePath();
   m_filling->stop();
   QPlainTextEdit& memo = *m_parts.Memo;
   {
@@ -173,7 +175,7 @@ void TReportWindow::SaveCommand() {
 
 void TReportWindow::PrintCommand() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(windowTitle());
+  NamePrintDocument(printer, m_logbookPath, windowTitle());
   // Without a printer the dialog offers only a PDF file: it proposes one beside the logbook
   // rather than a bare folder.
   if (QPrinterInfo::availablePrinterNames().isEmpty())

@@ -26,9 +26,10 @@ class TReportWindow : public QDialog {
   ~TReportWindow() override;
 
   // Shows the report (Windows-1250 lines) modally; returns when the user has closed it.
-  // `folder` is where the save dialog first looks (the logbook's folder). A long report
-  // opens with its beginning, and the rest fills in while the window is on screen.
-  void ShowReport(std::vector<std::string> lines, const QString& folder);
+  // `logbookPath` is the logbook's file: the save dialog first looks in its folder, and a
+  // printed copy is named after it. A long report opens with its beginning, and the rest
+  // fills in while the window is on screen.
+  void ShowReport(std::vector<std::string> lines, const QString& logbookPath);
   // The memo's lines as the window holds them now, the whole report included.
   QStringList Lines();
 
@@ -75,6 +76,7 @@ class TReportWindow : public QDialog {
   const TMessageTable& m_messages;
   const int m_helpContext;
   const QString m_proposedFileName;
+  QString m_logbookPath;
   QString m_folder;
   Parts m_parts{};
   QMenu* m_popup = nullptr;

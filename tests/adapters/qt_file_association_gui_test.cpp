@@ -42,24 +42,24 @@ class FreedesktopRegistration : public ::testing::Test {
 TEST_F(FreedesktopRegistration, WritesTheEntryAndPackageAndRefreshesTheDatabases) {
   ToolCalls tools;
   ASSERT_TRUE(RegisterLogFileType(m_program, DataHome(), tools.Runner()));
-  EXPECT_EQ(Read("applications/zirdanlog.desktop"), DesktopEntryText(m_program.toStdString()));
+  EXPECT_EQ(Read("applications/cz.brandivo.zirdanlog.desktop"), DesktopEntryText(m_program.toStdString()));
   EXPECT_EQ(Read("mime/packages/zirdanlog.xml"), MimePackageText());
   EXPECT_EQ(tools.calls, QStringList({"update-mime-database " + DataHome() + "/mime",
                                       "update-desktop-database " + DataHome() + "/applications",
-                                      "xdg-mime default zirdanlog.desktop application/zirdan"}));
+                                      "xdg-mime default cz.brandivo.zirdanlog.desktop application/zirdan"}));
 }
 
 TEST_F(FreedesktopRegistration, RegisteringTwiceGivesTheSameFilesAndSucceedsAgain) {
   ToolCalls tools;
   ASSERT_TRUE(RegisterLogFileType(m_program, DataHome(), tools.Runner()));
   const std::set<std::string> first = test::FileNamesIn(m_folder.Path() / "data/applications");
-  const std::string entry = Read("applications/zirdanlog.desktop");
+  const std::string entry = Read("applications/cz.brandivo.zirdanlog.desktop");
   const std::string package = Read("mime/packages/zirdanlog.xml");
   ASSERT_TRUE(RegisterLogFileType(m_program, DataHome(), tools.Runner()));
   EXPECT_EQ(test::FileNamesIn(m_folder.Path() / "data/applications"), first);
   EXPECT_EQ(test::FileNamesIn(m_folder.Path() / "data/mime/packages"),
             std::set<std::string>{"zirdanlog.xml"});
-  EXPECT_EQ(Read("applications/zirdanlog.desktop"), entry);
+  EXPECT_EQ(Read("applications/cz.brandivo.zirdanlog.desktop"), entry);
   EXPECT_EQ(Read("mime/packages/zirdanlog.xml"), package);
 }
 
@@ -71,7 +71,7 @@ TEST_F(FreedesktopRegistration, AFailureNamesTheMessageAndKeepsWhatWasWritten) {
   const OpResult done = RegisterLogFileType(m_program, DataHome(), tools.Runner());
   EXPECT_FALSE(done);
   EXPECT_EQ(done.MessageKey(), "StrChRegistLog");
-  EXPECT_FALSE(Read("applications/zirdanlog.desktop").empty());
+  EXPECT_FALSE(Read("applications/cz.brandivo.zirdanlog.desktop").empty());
   EXPECT_TRUE(tools.calls.isEmpty());
 
   // A refresh tool that fails is a failure too: the type would not be known.

@@ -47,6 +47,10 @@ TEST_F(PrintCliTest, ARangeGivesAPageASheetAndReplacesTheFileWhole) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "5 sheets written to " + PdfPath() + "\n");
   EXPECT_EQ(PagesWritten(), 5);
+  // The file names the logbook and the command that printed it, and the program.
+  EXPECT_EQ(test::PdfInfoText(PdfPath(), "Title"), "Deník.LOG – zirdanlog-cli print --sheets a4");
+  EXPECT_EQ(test::PdfInfoText(PdfPath(), "Creator"),
+            std::string("Zirdan LOG Editor ") + ZIRDAN_VERSION);
   // No temporary is left beside it.
   EXPECT_EQ(test::FileNamesIn(m_folder.Path()), (std::set<std::string>{"Deník.LOG", "sheets.pdf"}));
 

@@ -55,8 +55,16 @@ TEST(MimePackage, NamesTheTypeItsGlobDescriptionAndIcon) {
 // The installed files are the ones the registration writes, with the program found on
 // the PATH: if one changes, the other must follow.
 TEST(InstalledDesktopFiles, AgreeWithWhatTheRegistrationWrites) {
-  EXPECT_EQ(test::ReadFileBytes(ZIRDAN_SOURCE_DIR "/data/zirdanlog.desktop"),
+  const std::string data = ZIRDAN_SOURCE_DIR "/data/";
+  EXPECT_EQ(test::ReadFileBytes(data + std::string(kDesktopEntryName)),
             DesktopEntryText("zirdanlog"));
+  // Software centres find the editor's AppStream metadata by the desktop entry's name.
+  const std::string metainfo =
+      test::ReadFileBytes(data + std::string(kApplicationId) + ".metainfo.xml");
+  EXPECT_NE(metainfo.find("<id>" + std::string(kApplicationId) + "</id>"), std::string::npos);
+  EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">" + std::string(kDesktopEntryName) +
+                          "</launchable>"),
+            std::string::npos);
   EXPECT_EQ(test::ReadFileBytes(ZIRDAN_SOURCE_DIR "/data/zirdanlog.xml"), MimePackageText());
 }
 

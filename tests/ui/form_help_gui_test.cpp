@@ -89,6 +89,38 @@ TEST_F(HelpTest, HelpMenuOpensTheContentsAndPagesLinkToEachOther) {
   EXPECT_FALSE(Help(*window).isVisible());
 }
 
+// A first-time diver's way in: the help menu's item, captioned from the shipped translation
+// file, opens the getting-started page in the chosen language.
+TEST_F(HelpTest, GettingStartedItemOpensItsPageInTheChosenLanguage) {
+  m_languageFile = ZIRDAN_SOURCE_DIR "/data/Language.ini";
+  struct Row {
+    const char* language;
+    QString caption;
+    QString page;
+    QString title;
+    QString screenshot;
+  };
+  for (const Row& row : {Row{"1", "&Getting started", "help/en/getting_started.html",
+                             "Getting started", "help_getting_started_en"},
+                         Row{"2", "&Začínáme", "help/cs/getting_started.html", "Začínáme",
+                             "help_getting_started_cs"}}) {
+    m_store.Set("zaklad", "Jazyk", row.language);
+    auto window = Start();
+    auto* item = Find<QAction>(*window, "Zanme1");
+    EXPECT_EQ(item->text(), row.caption);
+    EXPECT_TRUE(Find<QMenu>(*window, "Npovda1")->actions().contains(item));
+    item->trigger();
+    ASSERT_TRUE(Help(*window).isVisible());
+    EXPECT_EQ(Page(*window), row.page);
+    EXPECT_EQ(Help(*window).PageTitle(), row.title);
+    const QString text = Find<QTextBrowser>(Help(*window), "TextBrowser")->toPlainText();
+    for (const char* step : {"dialout", "F5", "F2", "Ctrl+N"})
+      EXPECT_TRUE(text.contains(step)) << row.page.toStdString() << " lacks " << step;
+    Help(*window).resize(760, 640);
+    test::SaveScreenshot(Help(*window), row.screenshot.toUtf8().constData());
+  }
+}
+
 TEST_F(HelpTest, F1InADialogOpensItsPageOverTheDialogAndTheStatisticsHelpItemItsOwn) {
   auto window = StartWithLogbook();
   bool helpWasModal = false;

@@ -56,7 +56,7 @@ class DesktopCommandsTest : public test::FormMainGuiTest {
     FormMainGuiTest::TearDown();
   }
   bool Registered() const {
-    return !test::ReadFileBytes(m_folder.File("data/applications/zirdanlog.desktop")).empty();
+    return !test::ReadFileBytes(m_folder.File("data/applications/cz.brandivo.zirdanlog.desktop")).empty();
   }
 };
 

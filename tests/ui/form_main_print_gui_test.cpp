@@ -66,6 +66,8 @@ TEST_F(PrintCommandsTest, OddSheetsOfAllDivesGoIntoTheChosenPdf) {
   }
   EXPECT_TRUE(proposed.endsWith("set-up.pdf")) << proposed.toStdString();
   EXPECT_EQ(PdfPageCount(pdf), 3);  // dives 1, 3 and 5
+  EXPECT_EQ(test::PdfInfoText(pdf, "Title"), "dives.LOG – Tisk A4 liché");
+  EXPECT_EQ(test::PdfInfoText(pdf, "Creator"), std::string("Zirdan LOG Editor ") + ZIRDAN_VERSION);
   EXPECT_FALSE(Find<QDialog>(*window, "FormPrubeh")->isVisible());
   EXPECT_TRUE(m_shown.empty());
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);

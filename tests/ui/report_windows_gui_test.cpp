@@ -127,6 +127,8 @@ TEST_F(ReportWindowsTest, EachReportWindowShowsSavesAndPrintsTheToolsText) {
     EXPECT_EQ(ReadFileBytes(saved), ReadFileBytes(saved + ".tool"));
     EXPECT_GE(printedPages, 1);
     EXPECT_EQ(PdfPageCount(pdf), printedPages);
+    EXPECT_EQ(QString::fromStdString(test::PdfInfoText(pdf, "Title")),
+              QString::fromUtf8("dives.LOG – ") + c.title);
     // Kept beside the screenshots, to be looked at.
     std::filesystem::copy_file(pdf, ZIRDAN_BINARY_DIR "/" + std::string(c.command) + ".pdf",
                                std::filesystem::copy_options::overwrite_existing);
