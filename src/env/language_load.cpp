@@ -67,6 +67,8 @@ std::vector<std::string> BuildMessageKeys() {
   // Messages of this editor's own: the recovery of unsaved edits, a missing help page, a
   // printer that failed.
   plain({"StrObnovitZmeny", "StrChNapoveda", "StrChTisk"});
+  // The UDDF export: the name of air, the message when done and when it failed.
+  plain({"StrUddfVzduch", "StrUddfHotovo", "StrChUddf"});
   return keys;
 }
 
