@@ -104,8 +104,11 @@ void AppendSamples(std::string& out, const ponorTxt& view, const std::string& mi
         out += kAlarms[mark];
         out += "</alarm>";
       }
-    out += "<depth>" + MetresText(view.Hloubky[i]) + "</depth><divetime>" +
-           std::to_string((i + 1) * kSampleSeconds) + "</divetime></waypoint>\n";
+    out += "<depth>";
+    AppendScaledDecimal(out, view.Hloubky[i], 2);
+    out += "</depth><divetime>";
+    AppendScaledDecimal(out, static_cast<int64_t>((i + 1) * kSampleSeconds), 0);
+    out += "</divetime></waypoint>\n";
   }
   out += "</samples>\n";
 }

@@ -1,7 +1,7 @@
 #include "interchange/uddf_values.h"
 
 #include <array>
-#include <cstdlib>
+#include <charconv>
 
 #include "core/field_codec.h"
 
@@ -15,14 +15,31 @@ constexpr int64_t kPascalPerHundredthBar = 1000;
 
 }  // namespace
 
-std::string ScaledDecimal(int64_t value, int decimals) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
-  if (decimals > 0) {
-    const auto width = static_cast<std::size_t>(decimals) + 1;
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+void AppendScaledDecimal(std::string& out, int64_t value, int decimals) {
+  char digits[24];
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  const auto count = static_cast<int>(end - digits);
+  if (value < 0) out += '-';
+  if (count <= decimals) {  // "0." and the zeros before the digits
+    out += '0';
+    out += '.';
+    out.append(static_cast<std::size_t>(decimals - count), '0');
+    out.append(digits, end);
+    return;
   }
-  return value < 0 ? "-" + digits : digits;
+  out.append(digits, static_cast<std::size_t>(count - decimals));
+  if (decimals > 0) {
+    out += '.';
+    out.append(end - decimals, end);
+  }
+}
+
+std::string ScaledDecimal(int64_t value, int decimals) {
+  std::string text;
+  AppendScaledDecimal(text, value, decimals);
+  return text;
 }
 
 std::string KelvinText(int16_t hundredthsCelsius) {

@@ -10,6 +10,8 @@ namespace zirdan {
 
 // value / 10^decimals with exactly `decimals` places: (2234, 2) -> "22.34", (-5, 2) -> "-0.05".
 std::string ScaledDecimal(int64_t value, int decimals);
+// The same, appended to `out` (for the samples, of which a logbook has millions).
+void AppendScaledDecimal(std::string& out, int64_t value, int decimals);
 
 // Kelvin of a temperature in hundredths of a degree Celsius: 2400 -> "297.15", -125 -> "271.90".
 std::string KelvinText(int16_t hundredthsCelsius);
