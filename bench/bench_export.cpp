@@ -1,6 +1,6 @@
-// The UDDF export of a full logbook (65535 dives, each with a full profile) beside the CSV
-// export of the same logbook in the same run: time, and the peak memory each adds to the
-// loaded logbook (target: UDDF no slower than CSV, at most 32 MiB above the logbook).
+// The exports of a full logbook (65535 dives, each with a full profile) in one run: the CSV
+// tables and the UDDF file, their time, and the peak memory each adds to the loaded logbook
+// (target: UDDF no slower than CSV, at most 32 MiB above the logbook).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -17,6 +17,8 @@ namespace zirdan {
 namespace {
 namespace fs = std::filesystem;
 
+// A logbook of the largest size, every dive with 2002 profile bytes (665 decoded samples),
+// buddies, categories and texts filled in.
 const TLogbook& FullLogbook() {
   static const TLogbook book = test::SampleLogbook(kMaxDives, kGrafSize);
   return book;
@@ -46,7 +48,7 @@ void BM_ExportFullLogbook(benchmark::State& state, Format format) {
   const TMessageTable messages;
   const CodecContext codec{tables, kFormatBasic, '.'};
   const fs::path dir =
-      fs::temp_directory_path() / ("zirdan_bench_uddf_" + std::to_string(::getpid()));
+      fs::temp_directory_path() / ("zirdan_bench_export_" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const std::string logPath = (dir / "bench.LOG").string();
   const std::string uddfPath = UddfFileNameFor(logPath);
