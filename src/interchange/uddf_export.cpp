@@ -1,13 +1,15 @@
 #include "interchange/uddf_export.h"
 
-#include <filesystem>
-
 #include "core/atomic_file.h"
 
 namespace zirdan {
 
 std::string UddfFileNameFor(const std::string& logbookPath) {
-  return std::filesystem::path(logbookPath).replace_extension(".uddf").string();
+  // Plain text work: a path object would pass a UTF-8 name through the system's code page.
+  const std::size_t name = logbookPath.find_last_of("/\\");
+  const std::size_t dot = logbookPath.rfind('.');
+  const bool extension = dot != std::string::npos && (name == std::string::npos || dot > name + 1);
+  return (extension ? logbookPath.substr(0, dot) : logbookPath) + ".uddf";
 }
 
 OpResult ExportUddf(DiveSpan dives, const std::string& path, const CodecContext& codec,

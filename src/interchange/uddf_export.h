@@ -11,7 +11,7 @@ namespace zirdan {
 inline constexpr const char* kUddfExportErrorKey = "StrChUddf";
 
 // The file name the export proposes: the logbook's path with ".uddf" in place of its
-// extension ("moje.LOG" gives "moje.uddf").
+// extension ("moje.LOG" gives "moje.uddf"; a name without extension gets it added).
 std::string UddfFileNameFor(const std::string& logbookPath);
 
 // Writes the dives as a UDDF document into `path`. The document goes to a temporary file

@@ -19,7 +19,7 @@ void AppendScaledDecimal(std::string& out, int64_t value, int decimals) {
   char digits[24];
   const uint64_t magnitude =
       value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
   const auto count = static_cast<int>(end - digits);
   if (value < 0) out += '-';
   if (count <= decimals) {  // "0." and the zeros before the digits

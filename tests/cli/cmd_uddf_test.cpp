@@ -22,6 +22,7 @@ class UddfCommandTest : public ::testing::Test {
       dive.Cislo = n;
       book.Append(dive);
     }
+    book.Nacteno = true;
     ASSERT_TRUE(SaveLogbook(m_log, book));
   }
 

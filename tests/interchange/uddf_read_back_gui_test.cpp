@@ -36,7 +36,7 @@ ReadDocument Read(const std::string& utf8) {
   QXmlStreamReader xml(QByteArray::fromStdString(utf8));
   QString parent;
   while (!xml.atEnd()) {
-    if (!xml.readNextStartElement()) continue;
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const QString name = xml.name().toString();
     if (name == "uddf") read.version = xml.attributes().value("version").toString();
     if (xml.attributes().hasAttribute("id"))
@@ -67,7 +67,8 @@ TEST(UddfReadBack, DivesWaypointsAndLinksComeBack) {
     dive.Misto = n == 2 ? "Lom" : "Vrak";
     dive.Partner = Utf8ToWin1250("Tomáš, Eva");
     dive.SpotrebaVzduchu = 12000;
-    if (n != 2) test::SetProfile(dive, kFormatBasic, {{500, {}}, {1000, {}}, {750, {}}, {100, {}}});
+    if (n != 2)
+      test::SetProfile(dive, kFormatBasic, {{500, {}}, {1000, {}}, {750, {}}, {1250, {}}});
     logbook.Append(dive);
   }
   TMessageTable messages;
@@ -87,7 +88,7 @@ TEST(UddfReadBack, DivesWaypointsAndLinksComeBack) {
       continue;
     }
     EXPECT_EQ(dive.times, (std::vector<double>{0, 20, 40, 60, 80}));
-    EXPECT_EQ(dive.depths, (std::vector<double>{0, 5.0, 10.0, 7.5, 1.0}));
+    EXPECT_EQ(dive.depths, (std::vector<double>{0, 5.0, 10.0, 7.5, 12.5}));
   }
   for (const QString& ref : read.refs)
     EXPECT_TRUE(read.elementOfId.contains(ref)) << ref.toStdString();

@@ -1,5 +1,6 @@
 // The UDDF document of edge dives, compared with the fragments a reader would see.
 #include "interchange/uddf_writer.h"
+#include "interchange/uddf_export.h"
 
 #include <gtest/gtest.h>
 
@@ -332,6 +333,16 @@ TEST(UddfRange, RunsAsThePrintRange) {
     EXPECT_EQ(span.Count, row.count) << row.from << ".." << row.to;
   }
   EXPECT_EQ(DivesInRange(TLogbook(), 1, 5).Count, 0u);
+}
+
+TEST(UddfExport, ProposesTheLogbookNameWithItsOwnEnding) {
+  for (const auto& [log, uddf] : std::vector<std::pair<std::string, std::string>>{
+           {"moje.LOG", "moje.uddf"},
+           {"/home/d/potápění.v2/Deník.LOG", "/home/d/potápění.v2/Deník.uddf"},
+           {"C:\\Deníky\\Novy.log", "C:\\Deníky\\Novy.uddf"},
+           {"/home/d.x/denik", "/home/d.x/denik.uddf"},
+           {"/home/d/.LOG", "/home/d/.LOG.uddf"}})
+    EXPECT_EQ(UddfFileNameFor(log), uddf) << log;
 }
 
 // Where xmllint and a copy of the UDDF 3.2.3 schema are at hand (ZIRDAN_UDDF_SCHEMA names

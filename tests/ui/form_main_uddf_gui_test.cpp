@@ -48,7 +48,8 @@ TEST_F(UddfExportTest, WritesEveryDiveIntoTheChosenFileAndSaysSo) {
     EXPECT_NE(document.find("<divenumber>" + std::to_string(n) + "<"), std::string::npos) << n;
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Information);
-  EXPECT_TRUE(m_shown[0].text.endsWith(QString::fromStdString(path))) << m_shown[0].text;
+  EXPECT_TRUE(m_shown[0].text.endsWith(QString::fromStdString(path)))
+      << m_shown[0].text.toStdString();
   EXPECT_FALSE(window->Model().Logbook().Zmeneno);
 }
 
