@@ -59,8 +59,8 @@ int RunUddf(const ParsedArguments& args) {
   const OpResult written =
       ExportUddf(dives, outPath, codec, UddfTexts{language->Messages, language->Labels.Label});
   if (!written) return ReportFailure(outPath, written, &language->Messages);
-  std::printf("%zu %s written to %s\n", dives.Count, dives.Count == 1 ? "dive" : "dives",
-              outPath.c_str());
+  std::printf("%s %s written to %s\n", std::to_string(dives.Count).c_str(),
+              dives.Count == 1 ? "dive" : "dives", outPath.c_str());
   return std::ferror(stdout) ? FileError("stdout", "cannot write") : kExitOk;
 }
 

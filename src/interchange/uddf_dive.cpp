@@ -29,6 +29,20 @@ constexpr unsigned kSosErrorBit = 5;
 // descent warning, which goes into the notes instead.
 constexpr std::array<std::string_view, 6> kAlarms = {"breath", "", "ascent", "rbt", "deco", "link"};
 constexpr std::size_t kDescentMark = 1;
+
+// The alarm elements of every combination of marks, by the marks as bits (flag i = bit i),
+// made once: a logbook has millions of samples.
+const std::array<std::string, 64>& AlarmElements() {
+  static const std::array<std::string, 64> elements = [] {
+    std::array<std::string, 64> made;
+    for (std::size_t bits = 0; bits < made.size(); ++bits)
+      for (std::size_t mark = 0; mark < kAlarms.size(); ++mark)
+        if ((bits >> mark & 1u) && !kAlarms[mark].empty())
+          made[bits] += "<alarm>" + std::string(kAlarms[mark]) + "</alarm>";
+    return made;
+  }();
+  return elements;
+}
 constexpr const char* kDescentKey = "StrChSest";
 
 bool Filled(int16_t value) {
@@ -56,13 +70,13 @@ std::string MinutesSeconds(int seconds) {
   return std::to_string(seconds / 60) + ':' + TwoDigit(static_cast<uint16_t>(seconds % 60));
 }
 
-void AppendBeforeDive(std::string& out, const ponor& dive, const ponorTxt& view, bool mixInTank,
+void AppendBeforeDive(std::string& out, const ponor& dive, bool mixInTank,
                       const UddfCatalogue& catalogue) {
   out += "<informationbeforedive>";
   if (const std::string site = catalogue.SiteId(dive); !site.empty()) AppendLink(out, site);
   for (const std::string& buddy : catalogue.BuddyIds(dive)) AppendLink(out, buddy);
   // Without a tank the gas is linked from here.
-  if (!mixInTank) AppendLink(out, catalogue.MixId(view));
+  if (!mixInTank) AppendLink(out, catalogue.MixId(dive));
   if (dive.Cislo > 0) out += "<divenumber>" + std::to_string(dive.Cislo) + "</divenumber>";
   out += "<datetime>" + UddfDateTime(dive.Datum, dive.Cas) + "</datetime>";
   if (Filled(dive.TeplotaVzduchu))
@@ -96,14 +110,13 @@ void AppendTank(std::string& out, const ponor& dive, const std::string& mix) {
 void AppendSamples(std::string& out, const ponorTxt& view, const std::string& mix) {
   out += "<samples>\n<waypoint><depth>0</depth><divetime>0</divetime>";
   out += "<switchmix ref=\"" + mix + "\"/></waypoint>\n";
+  const std::array<std::string, 64>& alarms = AlarmElements();
   for (std::size_t i = 0; i < view.PocetVzorku; ++i) {
-    out += "<waypoint>";
+    std::size_t bits = 0;
     for (std::size_t mark = 0; mark < kAlarms.size(); ++mark)
-      if (view.ZnakyVzorku[i][mark] && !kAlarms[mark].empty()) {
-        out += "<alarm>";
-        out += kAlarms[mark];
-        out += "</alarm>";
-      }
+      bits |= std::size_t{view.ZnakyVzorku[i][mark]} << mark;
+    out += "<waypoint>";
+    out += alarms[bits];
     out += "<depth>";
     AppendScaledDecimal(out, view.Hloubky[i], 2);
     out += "</depth><divetime>";
@@ -167,9 +180,9 @@ void AppendUddfDive(std::string& out, const ponor& dive, const ponorTxt& view, s
                     const UddfCatalogue& catalogue, const UddfTexts& texts,
                     const TCategoryTables& tables) {
   const bool tank = FilledNotNegative(dive.SpotrebaVzduchu);
-  const std::string mix = catalogue.MixId(view);
+  const std::string mix = catalogue.MixId(dive);
   out += "<dive id=\"dive_" + std::to_string(position) + "\">\n";
-  AppendBeforeDive(out, dive, view, tank, catalogue);
+  AppendBeforeDive(out, dive, tank, catalogue);
   if (tank) AppendTank(out, dive, mix);
   if (view.PocetVzorku > 0) AppendSamples(out, view, mix);
   AppendAfterDive(out, dive, view, tank, texts, tables);

@@ -18,12 +18,12 @@ std::string_view SuitKind(uint8_t oblek) {
 }
 
 // A person's name split for UDDF: the first word is the first name, the rest the last name.
-void AppendPersonal(std::string& out, const std::string& name) {
+void AppendPersonal(std::string& out, std::string_view name) {
   const std::size_t space = name.find(' ');
   out += "<personal>";
   AppendXmlElement(out, "firstname", name.substr(0, space));
   AppendXmlElement(out, "lastname",
-                   space == std::string::npos ? std::string() : name.substr(space + 1));
+                   space == std::string_view::npos ? std::string_view() : name.substr(space + 1));
   out += "</personal>";
 }
 
@@ -68,7 +68,8 @@ void AppendSites(std::string& out, const UddfCatalogue& catalogue) {
   if (sites.empty()) return;
   out += "<divesite>\n";
   for (std::size_t i = 0; i < sites.size(); ++i) {
-    const auto& [lokalita, misto] = sites[i];
+    const std::string& lokalita = sites[i]->Lokalita;
+    const std::string& misto = sites[i]->Misto;
     out += "<site id=\"" + UddfCatalogue::SiteIdAt(i) + "\">";
     AppendXmlElement(out, "name", misto.empty() ? lokalita : misto);
     if (!lokalita.empty()) {

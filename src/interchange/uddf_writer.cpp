@@ -43,13 +43,9 @@ DiveSpan DivesInRange(const TLogbook& logbook, int from, int to) {
 
 void WriteUddf(DiveSpan dives, const CodecContext& codec, const UddfTexts& texts,
                const UddfOutput& output, const UddfProgress& progress) {
-  auto view = std::make_unique<ponorTxt>();  // large: the decoded profile
-  UddfCatalogue catalogue;
+  UddfCatalogue catalogue(codec.VychoziFormatGrafu);
   const pam* dive = dives.First;
-  for (std::size_t i = 0; i < dives.Count; ++i, dive = dive->Dalsi) {
-    RecordToView(*dive, *view, codec);
-    catalogue.Add(*dive, *view);
-  }
+  for (std::size_t i = 0; i < dives.Count; ++i, dive = dive->Dalsi) catalogue.Add(*dive);
 
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -57,6 +53,7 @@ void WriteUddf(DiveSpan dives, const CodecContext& codec, const UddfTexts& texts
   AppendUddfHead(out, catalogue, texts, codec.Tables);
   if (dives.Count > 0) out += "<profiledata>\n";
   std::size_t groups = 0;
+  auto view = std::make_unique<ponorTxt>();  // large: the decoded profile
   dive = dives.First;
   for (std::size_t i = 0; i < dives.Count; ++i, dive = dive->Dalsi) {
     if (i == 0 || !ContinuesGroup(*dive)) {
