@@ -23,7 +23,8 @@ class UddfCommandTest : public ::testing::Test {
       book.Append(dive);
     }
     book.Nacteno = true;
-    ASSERT_TRUE(SaveLogbook(m_log, book));
+    const OpResult saved = SaveLogbook(m_log, book);
+    ASSERT_TRUE(saved) << saved.Describe();
   }
 
   test::ScratchFolder m_folder;
