@@ -10,6 +10,15 @@ namespace zirdan {
 namespace {
 
 constexpr std::string_view kProgramName = "Zirdan LOG Editor";
+// Bytes gathered before they go out.
+constexpr std::size_t kPieceBytes = 64 * 1024;
+
+// Hands what is gathered to the output once it is a piece's worth.
+void Spill(std::string& out, const UddfOutput& output) {
+  if (out.size() < kPieceBytes) return;
+  output(out);
+  out.clear();
+}
 
 // UDDF's kinds of suit for the suit table's entries 2 (shorty) to 6 (dry suit); the
 // semi-dry suit is a wet suit that lets little water in.
@@ -37,7 +46,8 @@ void AppendGenerator(std::string& out) {
 
 // A logbook stores no names: the owner is present because UDDF wants one, with empty
 // names for the reading program to fill in. The suits worn are the owner's equipment.
-void AppendDivers(std::string& out, const UddfCatalogue& catalogue, const TCategoryTables& tables) {
+void AppendDivers(std::string& out, const UddfOutput& output, const UddfCatalogue& catalogue,
+                  const TCategoryTables& tables) {
   out += "<diver>\n<owner id=\"owner\">";
   AppendPersonal(out, {});
   if (!catalogue.Suits().empty()) {
@@ -57,13 +67,14 @@ void AppendDivers(std::string& out, const UddfCatalogue& catalogue, const TCateg
     out += "<buddy id=\"" + UddfCatalogue::BuddyIdAt(i) + "\">";
     AppendPersonal(out, buddies[i]);
     out += "</buddy>\n";
+    Spill(out, output);
   }
   out += "</diver>\n";
 }
 
 // A site is named by its site text, or by its locality when it has no site text; the
 // locality is its geography's location.
-void AppendSites(std::string& out, const UddfCatalogue& catalogue) {
+void AppendSites(std::string& out, const UddfOutput& output, const UddfCatalogue& catalogue) {
   const auto& sites = catalogue.Sites();
   if (sites.empty()) return;
   out += "<divesite>\n";
@@ -78,6 +89,7 @@ void AppendSites(std::string& out, const UddfCatalogue& catalogue) {
       out += "</geography>";
     }
     out += "</site>\n";
+    Spill(out, output);
   }
   out += "</divesite>\n";
 }
@@ -105,12 +117,16 @@ void AppendMixes(std::string& out, const UddfCatalogue& catalogue, const UddfTex
 
 }  // namespace
 
-void AppendUddfHead(std::string& out, const UddfCatalogue& catalogue, const UddfTexts& texts,
-                    const TCategoryTables& tables) {
+void WriteUddfHead(const UddfOutput& output, const UddfCatalogue& catalogue, const UddfTexts& texts,
+                   const TCategoryTables& tables) {
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<uddf xmlns=\"http://www.streit.cc/uddf/3.2/\" version=\"3.2.3\">\n";
   AppendGenerator(out);
-  AppendDivers(out, catalogue, tables);
-  AppendSites(out, catalogue);
+  AppendDivers(out, output, catalogue, tables);
+  AppendSites(out, output, catalogue);
   if (!catalogue.Mixes().empty()) AppendMixes(out, catalogue, texts, tables);
+  output(out);
 }
 
 }  // namespace zirdan

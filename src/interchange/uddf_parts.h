@@ -11,14 +11,15 @@
 
 namespace zirdan {
 
-// The parts of a UDDF document, each appended to `out`.
+// The parts of a UDDF document.
 
-// The generator, the owner with the suits worn, the buddies, the dive sites and the gas
-// mixes.
-void AppendUddfHead(std::string& out, const UddfCatalogue& catalogue, const UddfTexts& texts,
-                    const TCategoryTables& tables);
+// The XML declaration, the root's start and what comes before the dives: the generator,
+// the owner with the suits worn, the buddies, the dive sites and the gas mixes. Written in
+// pieces: a logbook of distinct sites has tens of thousands of them.
+void WriteUddfHead(const UddfOutput& output, const UddfCatalogue& catalogue, const UddfTexts& texts,
+                   const TCategoryTables& tables);
 
-// One dive element; `position` counts the dives written from 1 and makes the dive's id.
+// Appends one dive element; `position` counts the dives written from 1 and makes the dive's id.
 void AppendUddfDive(std::string& out, const ponor& dive, const ponorTxt& view, std::size_t position,
                     const UddfCatalogue& catalogue, const UddfTexts& texts,
                     const TCategoryTables& tables);

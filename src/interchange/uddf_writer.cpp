@@ -47,10 +47,8 @@ void WriteUddf(DiveSpan dives, const CodecContext& codec, const UddfTexts& texts
   const pam* dive = dives.First;
   for (std::size_t i = 0; i < dives.Count; ++i, dive = dive->Dalsi) catalogue.Add(*dive);
 
-  std::string out =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<uddf xmlns=\"http://www.streit.cc/uddf/3.2/\" version=\"3.2.3\">\n";
-  AppendUddfHead(out, catalogue, texts, codec.Tables);
+  WriteUddfHead(output, catalogue, texts, codec.Tables);
+  std::string out;  // one dive at a time
   if (dives.Count > 0) out += "<profiledata>\n";
   std::size_t groups = 0;
   auto view = std::make_unique<ponorTxt>();  // large: the decoded profile

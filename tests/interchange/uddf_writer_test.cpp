@@ -285,8 +285,9 @@ TEST(UddfWriter, DocumentFramesTheDivesInListOrderAndRepetitionGroups) {
 
 TEST(UddfWriter, GoesOutDiveByDive) {
   const Written written = WriteDives({EmptyDive(), EmptyDive(), EmptyDive()});
-  ASSERT_EQ(written.pieces.size(), 4u);  // the head with the first dive, one a dive, the end
-  for (const std::string& piece : written.pieces) EXPECT_LE(Count(piece, "<dive "), 1u);
+  ASSERT_EQ(written.pieces.size(), 5u);  // the head, one piece a dive, the end
+  EXPECT_TRUE(written.pieces.front().ends_with("</gasdefinitions>\n"));
+  for (std::size_t i = 1; i <= 3; ++i) EXPECT_EQ(Count(written.pieces[i], "<dive "), 1u);
   EXPECT_EQ(written.pieces.back(), "</repetitiongroup>\n</profiledata>\n</uddf>\n");
 }
 
