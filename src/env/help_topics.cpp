@@ -38,6 +38,7 @@ constexpr std::array kTopics = {
     HelpTopic{kHelpRenumber, "renumber.html"},
     HelpTopic{kHelpSplit, "split.html"},
     HelpTopic{kHelpSearch, "search.html"},
+    HelpTopic{kHelpUddfExport, "uddf_export.html"},
 };
 
 struct NamedContext {
@@ -108,6 +109,7 @@ constexpr std::array kMenuItems = {
     NamedContext{"TiskA4sud1", kHelpPrintA4},
     NamedContext{"Vstupdotextovhosouboru1", kHelpTextOutput},
     NamedContext{"Konverze1", kHelpConversions},
+    NamedContext{"ExportdoUDDF1", kHelpUddfExport},
     NamedContext{"Statistika2", kHelpStatistics},
     NamedContext{"Prehled1", kHelpOverview},
     NamedContext{"Nastaveni1", kHelpSettings},

@@ -37,6 +37,7 @@ enum HelpContext : int {
   kHelpRenumber = 330,
   kHelpSplit = 340,
   kHelpSearch = 350,
+  kHelpUddfExport = 360,
 };
 
 // One help page: its context number and its file name inside a language's help folder.
