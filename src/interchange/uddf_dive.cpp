@@ -29,6 +29,7 @@ constexpr unsigned kSosErrorBit = 5;
 // descent warning, which goes into the notes instead.
 constexpr std::array<std::string_view, 6> kAlarms = {"breath", "", "ascent", "rbt", "deco", "link"};
 constexpr std::size_t kDescentMark = 1;
+constexpr const char* kDescentKey = "StrChSest";  // names the descent warning
 
 // The alarm elements of every combination of marks, by the marks as bits (flag i = bit i),
 // made once: a logbook has millions of samples.
@@ -43,7 +44,6 @@ const std::array<std::string, 64>& AlarmElements() {
   }();
   return elements;
 }
-constexpr const char* kDescentKey = "StrChSest";
 
 bool Filled(int16_t value) {
   return value != kEmptyValue;
