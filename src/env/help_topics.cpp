@@ -39,6 +39,7 @@ constexpr std::array kTopics = {
     HelpTopic{kHelpSplit, "split.html"},
     HelpTopic{kHelpSearch, "search.html"},
     HelpTopic{kHelpGettingStarted, "getting_started.html"},
+    HelpTopic{kHelpUddfExport, "uddf_export.html"},
 };
 
 struct NamedContext {
@@ -110,6 +111,7 @@ constexpr std::array kMenuItems = {
     NamedContext{"TiskA4sud1", kHelpPrintA4},
     NamedContext{"Vstupdotextovhosouboru1", kHelpTextOutput},
     NamedContext{"Konverze1", kHelpConversions},
+    NamedContext{"ExportdoUDDF1", kHelpUddfExport},
     NamedContext{"Statistika2", kHelpStatistics},
     NamedContext{"Prehled1", kHelpOverview},
     NamedContext{"Nastaveni1", kHelpSettings},

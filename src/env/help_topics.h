@@ -38,6 +38,7 @@ enum HelpContext : int {
   kHelpSplit = 340,
   kHelpSearch = 350,
   kHelpGettingStarted = 360,
+  kHelpUddfExport = 370,
 };
 
 // One help page: its context number and its file name inside a language's help folder.

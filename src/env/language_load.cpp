@@ -70,6 +70,8 @@ std::vector<std::string> BuildMessageKeys() {
   // A logbook open in another editor, or changed on disk by another program.
   plain({"StrDenikOtevren", "StrZamekDrzi", "StrZmenenNaDisku", "StrZmenenNaDiskuNacist",
          "StrZmenenNaDiskuNeulozeno"});
+  // The UDDF export: the name of air, the message when done and when it failed.
+  plain({"StrUddfVzduch", "StrUddfHotovo", "StrChUddf"});
   return keys;
 }
 

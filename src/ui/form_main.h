@@ -158,6 +158,8 @@ class TFormMain : public QMainWindow {
   bool ChoosePdfFileIfNeeded(QPrinter& printer, const QString& title);
   void ExportCommand();
   bool EnsureLogbookHasFile();
+  // The export of the logbook into a UDDF file.
+  void ExportUddfCommand();
   // Import, join and split, search.
   void ConnectImportJoinSearch();
   void ImportCommand();

@@ -1,13 +1,16 @@
-// The statistics, the overview, the text output of the current dive and the CSV export.
+// The statistics, the overview, the text output of the current dive, the CSV and the UDDF
+// export.
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressDialog>
+#include <memory>
 
 #include "adapters/qt_text.h"
 #include "core/csv_export.h"
 #include "env/field_labels.h"
+#include "interchange/uddf_export.h"
 #include "reports/dive_text.h"
 #include "reports/overview.h"
 #include "reports/report_file.h"
@@ -31,6 +34,16 @@ ReportDate Today() {
 
 QString AbsolutePath(const std::string& path) {
   return QDir::cleanPath(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+}
+
+// The progress of an export of `total` dives, shown when it takes more than a moment.
+std::unique_ptr<QProgressDialog> ExportProgress(QWidget* parent, const QString& title, int total) {
+  auto progress = std::make_unique<QProgressDialog>(title, QString(), 0, total, parent);
+  progress->setWindowTitle(title);
+  progress->setWindowModality(Qt::WindowModal);
+  progress->setMinimumDuration(300);
+  progress->setAutoClose(true);
+  return progress;
 }
 
 }  // namespace
@@ -58,6 +71,7 @@ void TFormMain::ConnectReportsMenu() {
           [this] { ReportCommand(*m_formPrehled, &BuildOverviewText); });
   connect(m_ui->Vstupdotextovhosouboru1, &QAction::triggered, this, &TFormMain::DiveTextCommand);
   connect(m_ui->Export1, &QAction::triggered, this, &TFormMain::ExportCommand);
+  connect(m_ui->ExportdoUDDF1, &QAction::triggered, this, &TFormMain::ExportUddfCommand);
 }
 
 void TFormMain::ReportCommand(
@@ -106,13 +120,8 @@ void TFormMain::ExportCommand() {
   StoreEditedDive();
   if (!EnsureLogbookHasFile()) return;
   const std::string path = AbsolutePath(m_model->FileName()).toStdString();
-  const int total = m_model->Logbook().PocetPonoru();
-  QProgressDialog progress(CaptionWithoutAccelerator(m_ui->Export1->text()), QString(), 0, total,
-                           this);
-  progress.setWindowTitle(CaptionWithoutAccelerator(m_ui->Export1->text()));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(300);
-  progress.setAutoClose(true);
+  const auto progress = ExportProgress(this, CaptionWithoutAccelerator(m_ui->Export1->text()),
+                                       m_model->Logbook().PocetPonoru());
   const CodecContext codec = ReportCodec();
   const FieldLabelCaptions labels = ShownLabelCaptions();
   OpResult exported;
@@ -120,10 +129,10 @@ void TFormMain::ExportCommand() {
     BusyCursor busy;
     exported = ExportCsv(m_model->Logbook(), path, codec, CsvHeadingTexts{m_messages, labels.Label},
                          [&progress](std::size_t written, std::size_t) {
-                           progress.setValue(static_cast<int>(written));
+                           progress->setValue(static_cast<int>(written));
                          });
   }
-  progress.reset();
+  progress->reset();
   // A failed export leaves the logbook open and unchanged: the diver keeps every edit.
   if (!exported) {
     ShowFailure(exported, m_messages);
@@ -134,6 +143,36 @@ void TFormMain::ExportCommand() {
   for (const std::string& name : CsvFileNamesFor(path))
     files += "\n" + QString::fromStdString(name);
   ShowAppMessage(files, MessageKind::Information);
+  ShowCurrentDive();
+}
+
+void TFormMain::ExportUddfCommand() {
+  if (!m_model->Logbook().Nacteno) return;
+  StoreEditedDive();
+  QString title = CaptionWithoutAccelerator(m_ui->ExportdoUDDF1->text());
+  if (title.endsWith(QChar(0x2026))) title.chop(1);  // the menu's "…" says a dialog follows
+  const QString path =
+      AskUddfFileName(this, title, AbsolutePath(UddfFileNameFor(m_model->FileName())));
+  if (path.isEmpty()) {
+    ShowCurrentDive();
+    return;
+  }
+  const auto progress = ExportProgress(this, title, m_model->Logbook().PocetPonoru());
+  const FieldLabelCaptions labels = ShownLabelCaptions();
+  OpResult exported;
+  {
+    BusyCursor busy;
+    exported = ExportUddf(AllDives(m_model->Logbook()), path.toStdString(), ReportCodec(),
+                          UddfTexts{m_messages, labels.Label},
+                          [&progress](std::size_t written, std::size_t) {
+                            progress->setValue(static_cast<int>(written));
+                          });
+  }
+  progress->reset();
+  if (exported)
+    ShowAppMessage(Text("StrUddfHotovo") + "\n" + path, MessageKind::Information);
+  else
+    ShowFailure(exported, m_messages);
   ShowCurrentDive();
 }
 

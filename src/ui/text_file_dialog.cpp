@@ -30,6 +30,10 @@ QString AskPdfFileName(QWidget* parent, const QString& title, const QString& pro
   return AskFileName(parent, title, proposedPath, "pdf");
 }
 
+QString AskUddfFileName(QWidget* parent, const QString& title, const QString& proposedPath) {
+  return AskFileName(parent, title, proposedPath, "uddf");
+}
+
 QString CaptionWithoutAccelerator(QString caption) {
   const qsizetype mark = caption.indexOf('&');
   if (mark >= 0) caption.remove(mark, 1);

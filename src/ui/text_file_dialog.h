@@ -16,6 +16,10 @@ QString AskTextFileName(QWidget* parent, const QString& title, const QString& pr
 // files, ".pdf" added to a bare name).
 QString AskPdfFileName(QWidget* parent, const QString& title, const QString& proposedPath);
 
+// Asks where to write a UDDF file, in the same way (types "UDDF" and all files, ".uddf"
+// added to a bare name).
+QString AskUddfFileName(QWidget* parent, const QString& title, const QString& proposedPath);
+
 // A menu caption as a dialog title: without its first "&" (which marks the key letter).
 QString CaptionWithoutAccelerator(QString caption);
 

@@ -47,6 +47,7 @@ const std::vector<CommandRow> kCommands = {
     {"simulate", "--device", false, true},
     {"split", "--at"},
     {"stats", "--subtotal"},
+    {"uddf", "--from"},
 };
 
 // The closing paragraph of the tool's help, which every subcommand's help ends with too.

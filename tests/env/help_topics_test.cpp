@@ -88,6 +88,7 @@ TEST(HelpTopics, EveryContextOfTheWindowsHasAPageInBothLanguages) {
   EXPECT_EQ(HelpContextOfControl("FormMain", "EditDatum"), kHelpDiveFields);
   EXPECT_EQ(HelpContextOfControl("FormMain", "Button3"), kHelpErrors);
   EXPECT_EQ(HelpContextOfMenuItem("Npovda2"), kHelpMainWindow);
+  EXPECT_EQ(HelpContextOfMenuItem("ExportdoUDDF1"), kHelpUddfExport);
   EXPECT_EQ(HelpPageName(12345), HelpPageName(kHelpMainWindow)) << "unknown numbers go home";
 }
 
