@@ -38,7 +38,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
   if (m_toFile && m_painter && m_painter->isActive()) {
     // Every sheet after the first is a new page of the same file.
     if (!m_printer.newPage()) {
-      Fail("cannot add a page to");
+      Fail("StrDetTiskStranka");
       return nullptr;
     }
   } else {
@@ -46,7 +46,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
       m_painter.reset();
-      Fail(m_toFile ? "cannot write" : "cannot start printing on");
+      Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskStart");
       return nullptr;
     }
   }
@@ -64,11 +64,11 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
 
 bool QtSheetPrinter::EndSheet() {
   m_canvas.reset();
-  if (!m_painter) return Fail("no sheet was started for");
+  if (!m_painter) return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
   const bool ended = m_toFile || m_painter->end();
   if (!m_toFile) m_painter.reset();
   if (!ended || m_printer.printerState() == QPrinter::Error)
-    return Fail(m_toFile ? "cannot write" : "cannot print on");
+    return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
   return true;
 }
 
@@ -77,16 +77,16 @@ bool QtSheetPrinter::Finish() {
   if (!m_painter) return m_failure.Ok();
   const bool ended = m_painter->end();
   m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail("cannot write");
+  if (!ended || m_printer.printerState() == QPrinter::Error)
+    return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
   return m_failure.Ok();
 }
 
-bool QtSheetPrinter::Fail(const std::string& doing) {
-  // Every failure says that printing failed and the rest was left out; the detail names
-  // the printer or file.
-  const std::string target = m_toFile ? "the PDF file " + m_printer.outputFileName().toStdString()
-                                      : "the printer " + m_printer.printerName().toStdString();
-  m_failure = OpResult::FailureKey("StrChTisk", doing + " " + target);
+bool QtSheetPrinter::Fail(const char* doing) {
+  // Every failure says that printing failed and the rest was left out; the detail (a
+  // message key) names the printer or file.
+  const QString target = m_toFile ? m_printer.outputFileName() : m_printer.printerName();
+  m_failure = OpResult::FailureKey("StrChTisk").With(doing, {target.toStdString()});
   return false;
 }
 

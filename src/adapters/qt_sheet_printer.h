@@ -32,8 +32,9 @@ class QtSheetPrinter final : public SheetOutput {
   bool Finish();
 
  private:
-  // Keeps the failure of `doing` ("cannot write") to the printer or file; always false.
-  bool Fail(const std::string& doing);
+  // Keeps the failure of `doing` (a message key: "StrDetNelzeZapsat") to the printer or
+  // file; always false.
+  bool Fail(const char* doing);
 
   QPrinter& m_printer;
   std::unique_ptr<QPainter> m_painter;

@@ -11,9 +11,12 @@
 #include <string>
 
 #include "adapters/qt_sheet_printer.h"
+#include "adapters/qt_translations.h"
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
 #include "core/temporary_names.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
 #include "reports/print_run.h"
 
 namespace zirdan::cli {
@@ -156,6 +159,8 @@ int RunPrint(const ParsedArguments& args) {
   bool finished = true;
   {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
+    InstallQtTranslation(
+        QtTranslationCode(TTranslationFile::Load(language->FilePath), language->Number));
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, temporary);
     QtSheetPrinter output(printer);

@@ -27,7 +27,10 @@ OpResult RecoveryCopy::Write(const TLogbook& logbook, const std::string& logbook
   if (OpResult encoded = EncodeLogbook(logbook, options, bytes); !encoded) return encoded;
   std::error_code ec;
   fs::create_directories(m_folder, ec);
-  if (ec) return OpResult::Failure("cannot create " + m_folder, ec.message());
+  if (ec)
+    return OpResult::FailureKey(kWriteErrorKey)
+        .With("StrDetNelzeVytvoritSlozku", {m_folder})
+        .WithSystemText(ec.message());
   // The path first: a copy is only offered when its logbook bytes are there too.
   if (OpResult written = WriteFileAtomically(PathFile(), logbookPath); !written) return written;
   return WriteFileAtomically(LogPath(), bytes);

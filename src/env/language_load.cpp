@@ -89,6 +89,10 @@ void LoadMessageTable(const TTranslationFile& file, int language, TMessageTable&
   const std::string section = SectionName(kStrings, language);
   TMessageTable fresh;
   for (const std::string& key : MessageKeys()) fresh.Set(key, file.Read(section, key));
+  // The messages of the details of failures, and any a newer program reads, are taken as
+  // the section gives them.
+  for (const std::string& key : file.Keys(section))
+    if (fresh.Text(key) == kMissingText) fresh.Set(key, file.Read(section, key));
   table = std::move(fresh);
 }
 
@@ -120,6 +124,12 @@ TMessageBoxTexts LoadMessageBoxTexts(const TTranslationFile& file, int language)
                                               &texts.bOk};
   for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = file.Read(section, keys.at(i));
   return texts;
+}
+
+std::string QtTranslationCode(const TTranslationFile& file, int language) {
+  std::string code = file.Read(SectionName(kStrings, language), kQtTranslationKey, "");
+  if (!code.empty()) return code;
+  return language == 2 ? "cs" : "en";
 }
 
 }  // namespace zirdan

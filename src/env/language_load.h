@@ -27,7 +27,8 @@ std::vector<std::string> LanguageNames(const TTranslationFile& file);
 // the category keys (StrCvyska1, ..., StrCchyby5) and weekday keys are among them.
 const std::vector<std::string>& MessageKeys();
 
-// Replaces the whole message table by the Strings section of the language.
+// Replaces the whole message table by the Strings section of the language: the keys above
+// (a missing one reads "Error") and every other key the section holds.
 void LoadMessageTable(const TTranslationFile& file, int language, TMessageTable& table);
 
 // Replaces, in place, the category names that the translation file gives (altitude 1..4,
@@ -55,5 +56,14 @@ const std::vector<std::string>& MessageBoxKeys();
 
 // Reads the message-box section of the language.
 TMessageBoxTexts LoadMessageBoxTexts(const TTranslationFile& file, int language);
+
+// The key of the Strings section that names the language's Qt translation: the code of
+// Qt's own catalogues ("cs" for qtbase_cs), so that a language added to the file brings
+// the translation of the standard dialogs with it.
+inline constexpr const char* kQtTranslationKey = "QtJazyk";
+
+// The Qt translation code of a language: its QtJazyk value when the file gives one, else
+// "cs" for language 2 (Czech, the default) and "en" for any other.
+std::string QtTranslationCode(const TTranslationFile& file, int language);
 
 }  // namespace zirdan

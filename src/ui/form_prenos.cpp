@@ -132,9 +132,9 @@ void TFormPrenos::BytesReceived(const QByteArray& bytes) {
   Do(result.Actions);
 }
 
-void TFormPrenos::LineFailed(const QString& text) {
+void TFormPrenos::LineFailed(const OpResult& failure) {
   // The line broke (the cable was pulled, the adapter went away): no frame can come now.
-  ShowFailure(OpResult::Failure(ToWin1250(text)), m_messages);
+  ShowFailure(failure, m_messages);
   if (isVisible() && !m_finishing) done(QDialog::Rejected);
 }
 

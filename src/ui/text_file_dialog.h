@@ -16,6 +16,11 @@ QString AskTextFileName(QWidget* parent, const QString& title, const QString& pr
 // files, ".pdf" added to a bare name).
 QString AskPdfFileName(QWidget* parent, const QString& title, const QString& proposedPath);
 
+// The file type "All files (*)" of the file dialogs, in the language of Qt's translation.
+QString AllFilesFilter();
+// The file types of the dialogs that open and save logbooks: LOG files, all files.
+QString LogFileFilter();
+
 // A menu caption as a dialog title: without its first "&" (which marks the key letter).
 QString CaptionWithoutAccelerator(QString caption);
 

@@ -39,7 +39,7 @@ TEST(MakeDumpCommand, WritesADumpThatDecodesIntoTheDives) {
   TDumpFile dump;
   ASSERT_TRUE(ReadDumpFile(folder.File("a.bin"), dump).Ok());
   const TDecodedImage decoded = DecodeMemoryImage(dump.Image, dump.DownloadTime);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   EXPECT_EQ(decoded.Dives.size(), 12u);
 }
 
