@@ -77,9 +77,8 @@ OpResult OpResult::ReportedAs(std::string messageKey) const {
 std::string OpResult::Describe() const {
   std::string text = m_messageKey.empty() ? m_text : m_messageKey;
   const std::string detail = Detail();
-  if (!detail.empty()) text.append(text.empty() || detail.front() == '(' ? "" : ": ");
-  if (!detail.empty() && !text.empty() && detail.front() == '(') text += ' ';
-  return text + detail;
+  if (text.empty() || detail.empty()) return text + detail;
+  return text + (detail.front() == '(' ? " " : ": ") + detail;
 }
 
 }  // namespace zirdan

@@ -67,6 +67,26 @@ std::vector<std::string> BuildMessageKeys() {
   // Messages of this editor's own: the recovery of unsaved edits, a missing help page, a
   // printer that failed.
   plain({"StrObnovitZmeny", "StrChNapoveda", "StrChTisk"});
+  // The failures of files, the serial port and the download, and the words of their
+  // details: what failed and why, "%1", "%2", ... standing for the file, the dive, the byte.
+  plain({"chybaCteni", "chybaZapisu", "StrChImportMisto", "StrChObraz", "StrChPlnyDenik",
+         "StrChPort", "StrChLinka", "StrPortNepripojen"});
+  plain({"StrDetNelzeOtevrit", "StrDetNelzeCist", "StrDetNelzeVytvorit", "StrDetNelzeZapsat",
+         "StrDetNelzeVytvoritVedle", "StrDetNelzeUlozitNaDisk", "StrDetNelzeNahradit",
+         "StrDetNelzeZaloha", "StrDetNelzePojmenovat", "StrDetNelzeUlozitSlozku",
+         "StrDetNelzeVytvoritSlozku"});
+  plain({"StrDetKonecSouboru", "StrDetCteniNaBajtu", "StrDetVHlavicce", "StrDetVZaznamu",
+         "StrDetVProfilu", "StrDetDlouhyProfilNa", "StrDetZaKoncem", "StrDetPosun",
+         "StrDetZadnyPonor", "StrDetPonorZ", "StrDetPonor", "StrDetPonorPresunut",
+         "StrDetCislovani"});
+  plain({"StrDetDlouhyText", "StrDetDlouhyProfil", "StrDetPrazdnyDenik", "StrDetZadnyDenik",
+         "StrDetKratkyVypis"});
+  plain({"StrDetSynchronizace", "StrDetKontrolniSoucet", "StrDetPocitacBezPonoru",
+         "StrDetPoziceKruhu", "StrDetKonecKruhu", "StrDetNevejde"});
+  plain({"StrDetPortNenalezen", "StrDetPortPristup", "StrDetPortSkupina", "StrDetPortObsazen",
+         "StrDetPortVolba"});
+  plain({"StrDetTiskStranka", "StrDetTiskStart", "StrDetTiskTisk", "StrDetTiskNa",
+         "StrDetProgramSkoncil"});
   return keys;
 }
 
@@ -89,10 +109,6 @@ void LoadMessageTable(const TTranslationFile& file, int language, TMessageTable&
   const std::string section = SectionName(kStrings, language);
   TMessageTable fresh;
   for (const std::string& key : MessageKeys()) fresh.Set(key, file.Read(section, key));
-  // The messages of the details of failures, and any a newer program reads, are taken as
-  // the section gives them.
-  for (const std::string& key : file.Keys(section))
-    if (fresh.Text(key) == kMissingText) fresh.Set(key, file.Read(section, key));
   table = std::move(fresh);
 }
 

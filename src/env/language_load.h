@@ -27,8 +27,7 @@ std::vector<std::string> LanguageNames(const TTranslationFile& file);
 // the category keys (StrCvyska1, ..., StrCchyby5) and weekday keys are among them.
 const std::vector<std::string>& MessageKeys();
 
-// Replaces the whole message table by the Strings section of the language: the keys above
-// (a missing one reads "Error") and every other key the section holds.
+// Replaces the whole message table by the Strings section of the language.
 void LoadMessageTable(const TTranslationFile& file, int language, TMessageTable& table);
 
 // Replaces, in place, the category names that the translation file gives (altitude 1..4,

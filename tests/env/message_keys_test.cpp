@@ -2,6 +2,7 @@
 // Language.ini. The keys are found by reading the code, so a key added anywhere is checked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -38,6 +39,24 @@ std::map<std::string, std::string> KeysInCode() {
   return keys;
 }
 
+// Whether `key` (or, for a prefix, `key` followed by 0 or 1) satisfies `has`.
+template <typename Has>
+bool KeyOrNumbered(const std::string& key, const Has& has) {
+  return has(key) || has(key + "0") || has(key + "1");
+}
+
+TEST(ShippedMessageKeys, EveryKeyTheCodeNamesIsReadByTheLanguageLoad) {
+  const std::vector<std::string>& read = MessageKeys();
+  const auto loaded = [&](const std::string& key) {
+    return std::find(read.begin(), read.end(), key) != read.end();
+  };
+  for (const auto& [key, where] : KeysInCode()) {
+    if (key == kQtTranslationKey || KeyOrNumbered(key, loaded)) continue;
+    ADD_FAILURE() << "message key " << key << " (named in " << where
+                  << ") is not among the keys the language load reads (MessageKeys)";
+  }
+}
+
 TEST(ShippedMessageKeys, EveryKeyTheCodeNamesIsInEveryLanguage) {
   const TTranslationFile file =
       TTranslationFile::Load(std::string(ZIRDAN_SOURCE_DIR) + "/data/Language.ini");
@@ -54,7 +73,7 @@ TEST(ShippedMessageKeys, EveryKeyTheCodeNamesIsInEveryLanguage) {
     };
     for (const auto& [key, where] : keys) {
       // A name followed by a number elsewhere in the code ("StrCtyp" + 0..15) is a prefix.
-      if (has(key) || has(key + "0") || has(key + "1")) continue;
+      if (KeyOrNumbered(key, has)) continue;
       ADD_FAILURE() << "message key " << key << " (named in " << where << ") is missing from ["
                     << section << "] (language " << i + 1 << ", " << Win1250ToUtf8(languages[i])
                     << ") of data/Language.ini";
