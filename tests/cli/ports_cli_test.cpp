@@ -18,9 +18,9 @@ TEST(PortsCommand, ListsTheNumberedPortsAndKeepsAnAbsentChoiceVisible) {
   std::filesystem::create_directories(folder.File("config/Brandivo"));
   test::WriteFileBytes(folder.File("config/Brandivo/Zirdan.conf"),
                        "[komunikace]\nZarizeni3=/dev/ttyS7\nPort=/dev/ttyNONE9\n");
-  const test::ToolRun run = RunTool({"ports", "--language", "1"},
-                                    "XDG_CONFIG_HOME=" + folder.File("config") +
-                                        " ZIRDAN_SERIAL_DEVICE=");
+  const test::ToolRun run =
+      test::RunTool({"ports", "--language", "1"},
+                    "XDG_CONFIG_HOME=" + folder.File("config") + " ZIRDAN_SERIAL_DEVICE=");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("  COM1  /dev/ttyUSB0\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("  COM3  /dev/ttyS7\n"), std::string::npos) << run.out;
