@@ -64,11 +64,10 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
 
 bool QtSheetPrinter::EndSheet() {
   m_canvas.reset();
-  if (!m_painter) return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
+  if (!m_painter) return Fail();
   const bool ended = m_toFile || m_painter->end();
   if (!m_toFile) m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error)
-    return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
+  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail();
   return true;
 }
 
@@ -77,14 +76,14 @@ bool QtSheetPrinter::Finish() {
   if (!m_painter) return m_failure.Ok();
   const bool ended = m_painter->end();
   m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error)
-    return Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk");
+  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail();
   return m_failure.Ok();
 }
 
 bool QtSheetPrinter::Fail(const char* doing) {
   // Every failure says that printing failed and the rest was left out; the detail (a
   // message key) names the printer or file.
+  if (!doing) doing = m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk";
   const QString target = m_toFile ? m_printer.outputFileName() : m_printer.printerName();
   m_failure = OpResult::FailureKey("StrChTisk").With(doing, {target.toStdString()});
   return false;

@@ -32,9 +32,9 @@ class QtSheetPrinter final : public SheetOutput {
   bool Finish();
 
  private:
-  // Keeps the failure of `doing` (a message key: "StrDetNelzeZapsat") to the printer or
-  // file; always false.
-  bool Fail(const char* doing);
+  // Keeps the failure of `doing` (a message key: "StrDetTiskStart") to the printer or
+  // file, by default that it could not be written or printed; always false.
+  bool Fail(const char* doing = nullptr);
 
   QPrinter& m_printer;
   std::unique_ptr<QPainter> m_painter;

@@ -185,7 +185,8 @@ int RunReceive(const ParsedArguments& args) {
       return ReportFailure(*dumpPath, written);
   }
   TMergedDownload merged;
-  if (std::optional<int> failed = MergeDownload(dump, "the received frame", logPath, all, merged))
+  if (std::optional<int> failed =
+          MergeDownload(dump, "the received frame", logPath, all, merged, language->Messages))
     return *failed;
   PrintJson(DivesJsonArray(merged.Added,
                            CodecContext{language->Tables, kFormatBasic, LocaleDecimalSeparator()}));

@@ -6,17 +6,23 @@ namespace zirdan {
 
 std::string FillPlaces(std::string_view text, const std::vector<std::string>& args) {
   std::string filled;
+  std::vector<bool> used(args.size(), false);
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
       const std::size_t arg = static_cast<std::size_t>(text[i + 1] - '1');
       if (arg < args.size()) {
         filled += args[arg];
+        used[arg] = true;
         ++i;
         continue;
       }
     }
     filled += text[i];
   }
+  // A text without a place for an argument (a translation that lacks the key reads
+  // "Error") still shows it: a file name never goes missing from a message.
+  for (std::size_t arg = 0; arg < args.size(); ++arg)
+    if (!used[arg] && !args[arg].empty()) filled += " " + args[arg];
   return filled;
 }
 

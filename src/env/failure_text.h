@@ -10,7 +10,7 @@
 namespace zirdan {
 
 // A text with its places filled: "%1" .. "%9" become the arguments in order; a place
-// without an argument stays as it is.
+// without an argument stays as it is, an argument without a place follows after a space.
 std::string FillPlaces(std::string_view text, const std::vector<std::string>& args);
 
 // A detail part in words, UTF-8: the text of its key in `messages` with the places filled

@@ -42,6 +42,10 @@ TEST(FailureText, DetailsAreTableTextsWithTheirPlacesFilled) {
   EXPECT_EQ(FailureText(OpResult::FailureKey("chybaCteni").WithSystemText("EIO"), Messages()),
             "Chyba při čtení (EIO)");
   EXPECT_EQ(FillPlaces("%2 after %1, %3 stays, 100%", {"a", "b"}), "b after a, %3 stays, 100%");
+  // A translation without the key still names the file.
+  EXPECT_EQ(FailureText(OpResult::FailureKey("chybaCteni").With("StrDetNelzeCist", {"/x/a.bin"}),
+                        Messages()),
+            "Chyba při čtení: Error /x/a.bin");
 }
 
 TEST(FailureText, AdviceFollowsOnLinesOfItsOwn) {
