@@ -77,7 +77,7 @@ TEST_F(FailureReportTest, ARejectedFrameNamesTheDumpAndTheFault) {
   std::string bytes = ReadFileBytes(dump);
   bytes[kDownloadTimeDigits + 1600] ^= 0x01;
   WriteFileBytes(dump, bytes);
-  const test::ToolRun run = RunTool({"decode", dump, "--merge-into", m_log}, EnglishEditor());
+  const test::ToolRun run = RunTool({"decode", dump, "--merge-into", m_log, "--language", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "zirdanlog-cli: " + dump +
                          ": The data received from the dive computer are not valid: the checksum "
