@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::vector<ImportEntry> entries;
   const OpResult listed = ListDives(InputPath(), kWeekdays, entries);
   if (!listed) {
-    Require(entries.empty() && listed.Text() == kReadErrorText);
+    Require(entries.empty() && listed.MessageKey() == kReadErrorKey);
     return 0;
   }
   SortImportEntries(entries);

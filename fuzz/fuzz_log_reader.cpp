@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   TLogbook logbook;
   const OpResult loaded = ReadLogbook(reader, logbook);
   if (!loaded) {
-    Require(loaded.Text() == kReadErrorText && !loaded.Detail().empty());
+    Require(loaded.MessageKey() == kReadErrorKey && !loaded.Detail().empty());
     Require(!logbook.Nacteno && logbook.PocetPonoru() == 0 && logbook.Seznam.empty());
     return 0;
   }

@@ -7,6 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build                          # the build
+  qt6-translations-l10n                          # Qt's own dialogs in the diver's language
   qt6-base-dev qt6-serialport-dev libgl-dev      # Qt 6 Widgets, Print Support, Serial Port
   fonts-liberation                               # the editor's substitutes for the Windows fonts
   libgtest-dev                                   # the tests

@@ -36,13 +36,14 @@ OpResult WriteFileClasses(const QString& root, const QString& executablePath) {
 
 OpResult WriteTextFile(const QString& path, const std::string& text) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-    return OpResult::FailureKey("StrChRegistLog",
-                                "cannot create the folder of " + path.toStdString());
+    return OpResult::FailureKey("StrChRegistLog")
+        .With("StrDetNelzeVytvoritSlozku", {QFileInfo(path).absolutePath().toStdString()});
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
-    return OpResult::FailureKey("StrChRegistLog",
-                                path.toStdString() + ": " + file.errorString().toStdString());
+    return OpResult::FailureKey("StrChRegistLog")
+        .With("StrDetNelzeZapsat", {path.toStdString()})
+        .WithSystemText(file.errorString().toStdString());
   return OpResult::Success();
 }
 
@@ -50,9 +51,9 @@ OpResult RunTool(const DesktopToolRunner& runTool, const QString& program,
                  const QStringList& arguments) {
   const int code = runTool(program, arguments);
   if (code == 0) return OpResult::Success();
-  return OpResult::FailureKey("StrChRegistLog", program.toStdString() + " " +
-                                                    arguments.join(' ').toStdString() +
-                                                    " ended with " + std::to_string(code));
+  return OpResult::FailureKey("StrChRegistLog")
+      .With("StrDetProgramSkoncil",
+            {(program + " " + arguments.join(' ')).toStdString(), std::to_string(code)});
 }
 
 OpResult RegisterFreedesktop(const QString& executablePath, const QString& dataHome,

@@ -6,7 +6,8 @@
 
 namespace zirdan {
 
-std::string SerialDeviceForPort(int portNumber, const SettingsStore& settings) {
+std::string SerialDeviceForPort(int portNumber, const std::string& chosenDevice,
+                                const SettingsStore& settings) {
   const QByteArray environment = qgetenv(kSerialDeviceVariable);
 #ifdef Q_OS_WIN
   constexpr bool kWindows = true;
@@ -15,7 +16,8 @@ std::string SerialDeviceForPort(int portNumber, const SettingsStore& settings) {
 #endif
   const std::string configured =
       settings.Get(kPortSettingsSection, PortDeviceSettingName(portNumber)).value_or("");
-  return SerialDevicePath(portNumber, kWindows, configured, environment.toStdString());
+  return SerialDevicePath(portNumber, kWindows, configured, chosenDevice,
+                          environment.toStdString());
 }
 
 QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
@@ -71,9 +73,8 @@ OpResult QtSerialLink::OpenFailure() const {
   constexpr bool kLinux = false;
 #endif
   const QString group = QFileInfo(m_device).group();
-  return OpResult::Failure(SerialOpenErrorText(m_device.toStdString(), failure,
-                                               m_port.errorString().toStdString(), kLinux,
-                                               group.toStdString()));
+  return SerialOpenFailureResult(m_device.toStdString(), failure,
+                                 m_port.errorString().toStdString(), kLinux, group.toStdString());
 }
 
 void QtSerialLink::Close() {
@@ -92,10 +93,11 @@ void QtSerialLink::OnErrorOccurred(QSerialPort::SerialPortError error) {
     m_port.clearError();
     return;
   }
-  const QString text = m_device + ": " + m_port.errorString();
+  const OpResult failure = OpResult::FailureKey("StrChLinka", m_device.toStdString())
+                               .WithSystemText(m_port.errorString().toStdString());
   m_port.clearError();
   Close();
-  Q_EMIT Failed(text);
+  Q_EMIT Failed(failure);
 }
 
 }  // namespace zirdan

@@ -11,10 +11,12 @@
 
 namespace zirdan {
 
-// The device of port 1..8 on this machine: the environment variable ZIRDAN_SERIAL_DEVICE
-// when set; on Windows "\\.\COM" + number; elsewhere the value Zarizeni<number> of section
-// komunikace when present, else /dev/ttyUSB<number - 1>.
-std::string SerialDeviceForPort(int portNumber, const SettingsStore& settings);
+// The device the transfer opens on this machine: the environment variable
+// ZIRDAN_SERIAL_DEVICE when set; else `chosenDevice`, a port the system reported, when not
+// empty; else port 1..8: on Windows "\\.\COM" + number, elsewhere the value
+// Zarizeni<number> of section komunikace when present, else /dev/ttyUSB<number - 1>.
+std::string SerialDeviceForPort(int portNumber, const std::string& chosenDevice,
+                                const SettingsStore& settings);
 
 // The serial line of the transfer: it only listens. Opened at 19200 baud, 8 data bits, no
 // parity, 1 stop bit, DTR on, RTS off, no flow control. Received bytes arrive through
@@ -27,7 +29,7 @@ class QtSerialLink : public QObject {
   explicit QtSerialLink(QObject* parent = nullptr);
   ~QtSerialLink() override;
 
-  // Closes the port if open, then opens `device`. The failure text names the device.
+  // Closes the port if open, then opens `device`. The failure names the device.
   OpResult Open(const std::string& device);
   // Closing a closed port does nothing. Bytes not yet delivered are dropped.
   void Close();
@@ -36,7 +38,7 @@ class QtSerialLink : public QObject {
 
  Q_SIGNALS:
   void BytesReceived(const QByteArray& bytes);
-  void Failed(const QString& text);
+  void Failed(const zirdan::OpResult& failure);
 
  private:
   void OnReadyRead();

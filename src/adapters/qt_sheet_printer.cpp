@@ -69,7 +69,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
   if (m_toFile && m_painter && m_painter->isActive()) {
     // Every sheet after the first is a new page of the same file.
     if (!m_printer.newPage()) {
-      Fail("cannot add a page to");
+      Fail("StrDetTiskStranka");
       return nullptr;
     }
   } else {
@@ -77,7 +77,7 @@ Canvas* QtSheetPrinter::BeginSheet(const PageSetUp& page) {
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
       m_painter.reset();
-      Fail(m_toFile ? "cannot write" : "cannot start printing on");
+      Fail(m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskStart");
       return nullptr;
     }
   }
@@ -109,12 +109,11 @@ void QtSheetPrinter::DrawSheet() {
 }
 
 bool QtSheetPrinter::EndSheet() {
-  if (!m_painter) return Fail("no sheet was started for");
+  if (!m_painter) return Fail();
   if (m_sheet) DrawSheet();
   const bool ended = m_toFile || m_painter->end();
   if (!m_toFile) m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error)
-    return Fail(m_toFile ? "cannot write" : "cannot print on");
+  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail();
   return true;
 }
 
@@ -123,16 +122,16 @@ bool QtSheetPrinter::Finish() {
   if (!m_painter) return m_failure.Ok();
   const bool ended = m_painter->end();
   m_painter.reset();
-  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail("cannot write");
+  if (!ended || m_printer.printerState() == QPrinter::Error) return Fail();
   return m_failure.Ok();
 }
 
-bool QtSheetPrinter::Fail(const std::string& doing) {
-  // Every failure says that printing failed and the rest was left out; the detail names
-  // the printer or file.
-  const std::string target = m_toFile ? "the PDF file " + m_printer.outputFileName().toStdString()
-                                      : "the printer " + m_printer.printerName().toStdString();
-  m_failure = OpResult::FailureKey("StrChTisk", doing + " " + target);
+bool QtSheetPrinter::Fail(const char* doing) {
+  // Every failure says that printing failed and the rest was left out; the detail (a
+  // message key) names the printer or file.
+  if (!doing) doing = m_toFile ? "StrDetNelzeZapsat" : "StrDetTiskTisk";
+  const QString target = m_toFile ? m_printer.outputFileName() : m_printer.printerName();
+  m_failure = OpResult::FailureKey("StrChTisk").With(doing, {target.toStdString()});
   return false;
 }
 

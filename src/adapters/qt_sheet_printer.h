@@ -44,8 +44,9 @@ class QtSheetPrinter final : public SheetOutput {
   // Measures the kept sheet, fits it into the printable rectangle and draws it.
   void DrawSheet();
 
-  // Keeps the failure of `doing` ("cannot write") to the printer or file; always false.
-  bool Fail(const std::string& doing);
+  // Keeps the failure of `doing` (a message key: "StrDetTiskStart") to the printer or
+  // file, by default that it could not be written or printed; always false.
+  bool Fail(const char* doing = nullptr);
 
   QPrinter& m_printer;
   std::unique_ptr<QPainter> m_painter;

@@ -5,10 +5,31 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/cli_settings.h"
 #include "core/log_file.h"
 #include "core/win1250.h"
+#include "env/data_files.h"
+#include "env/failure_text.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
 
 namespace zirdan::cli {
+
+namespace {
+
+// The messages of a command that chooses no language: those of the editor's language.
+const TMessageTable& ToolMessages() {
+  static const TMessageTable messages = [] {
+    const int chosen = CliSettings().LanguageNumber();
+    TMessageTable table;
+    LoadMessageTable(TTranslationFile::Load(FindDataFile(ExecutableDir(), "Language.ini")),
+                     chosen > 0 ? chosen : TAppSettings().LanguageNumber(), table);
+    return table;
+  }();
+  return messages;
+}
+
+}  // namespace
 
 std::optional<long> ParseNumber(std::string_view text, long min, long max) {
   long value = 0;
@@ -35,16 +56,10 @@ int ReportFailure(std::string_view subject, const OpResult& failure,
                   const TMessageTable* messages) {
   std::string line = "zirdanlog-cli: ";
   if (!subject.empty()) line.append(subject).append(": ");
-  if (failure.MessageKey().empty()) {
-    line += failure.Text();
-  } else if (messages) {
-    line += Win1250ToUtf8(messages->Text(failure.MessageKey()));
-    line += " (" + failure.MessageKey() + ")";
-  } else {
-    line += failure.MessageKey();
-  }
-  if (!failure.Detail().empty()) line += ": " + failure.Detail();
-  line += '\n';
+  std::string text = FailureText(failure, messages ? *messages : ToolMessages());
+  for (char& c : text)
+    if (c == '\n') c = ' ';
+  line += text + '\n';
   std::fputs(line.c_str(), stderr);
   return kExitFileError;
 }

@@ -19,10 +19,10 @@ std::optional<long> ParseNumber(std::string_view text, long min, long max);
 int UsageError(std::string_view message);
 // Prints "zirdanlog-cli: PATH: MESSAGE" on stderr and returns the file-error exit code.
 int FileError(std::string_view path, std::string_view message);
-// The one report of a failed operation: "zirdanlog-cli: SUBJECT: TEXT: DETAIL" on stderr,
-// one line, and the file-error exit code. SUBJECT is what the command was working on (left
-// out when empty); a message key shows as its text in `messages`, UTF-8, followed by the
-// key in parentheses (the key alone without a table); ": DETAIL" only when there is one.
+// The one report of a failed operation: "zirdanlog-cli: SUBJECT: TEXT" on stderr, one line,
+// and the file-error exit code. SUBJECT is what the command was working on (left out when
+// empty); TEXT is the failure in words as the editor shows it, UTF-8, from `messages`, or
+// without them from the language the editor's settings choose.
 int ReportFailure(std::string_view subject, const OpResult& failure,
                   const TMessageTable* messages = nullptr);
 

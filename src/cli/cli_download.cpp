@@ -10,7 +10,7 @@ namespace zirdan::cli {
 
 std::optional<int> MergeDownload(const TDumpFile& dump, const std::string& source,
                                  const std::optional<std::string>& logPath, bool all,
-                                 TMergedDownload& merged) {
+                                 TMergedDownload& merged, const TMessageTable& messages) {
   TLogbook& logbook = merged.Logbook;
   if (logPath) {
     std::error_code ec;
@@ -25,11 +25,11 @@ std::optional<int> MergeDownload(const TDumpFile& dump, const std::string& sourc
   if (const OpResult& status = merged.Download.Status; !status) {
     // A rejected image is the frame's fault; a full logbook is the logbook's.
     const bool rejected = !merged.Download.Image.Accepted();
-    return ReportFailure(rejected || !logPath ? source : *logPath, status);
+    return ReportFailure(rejected || !logPath ? source : *logPath, status, &messages);
   }
   if (logPath) {
     if (OpResult saved = SaveLogbook(*logPath, logbook); !saved)
-      return ReportFailure(*logPath, saved);
+      return ReportFailure(*logPath, saved, &messages);
   }
   const std::vector<pam*> listed = logbook.Dives();
   for (std::size_t i = listed.size() - merged.Download.Added; i < listed.size(); ++i)

@@ -87,10 +87,12 @@ int RunDecode(const ParsedArguments& args) {
   const std::string& dumpPath = args.Positionals()[0];
 
   TDumpFile dump;
-  if (OpResult read = ReadDumpFile(dumpPath, dump); !read) return ReportFailure(dumpPath, read);
+  if (OpResult read = ReadDumpFile(dumpPath, dump); !read)
+    return ReportFailure(dumpPath, read, &language->Messages);
 
   TMergedDownload merged;
-  if (std::optional<int> failed = MergeDownload(dump, dumpPath, logPath, all, merged))
+  if (std::optional<int> failed =
+          MergeDownload(dump, dumpPath, logPath, all, merged, language->Messages))
     return *failed;
   const char separator = LocaleDecimalSeparator();
   const CodecContext context{language->Tables, kFormatBasic, separator};

@@ -12,9 +12,12 @@
 
 #include "adapters/qt_print_document.h"
 #include "adapters/qt_sheet_printer.h"
+#include "adapters/qt_translations.h"
 #include "cli/cli_common.h"
 #include "cli/cli_language.h"
 #include "core/temporary_names.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
 #include "reports/print_run.h"
 
 namespace zirdan::cli {
@@ -154,6 +157,8 @@ int RunPrint(const ParsedArguments& args) {
   bool finished = true;
   {
     std::unique_ptr<QGuiApplication> app = MakeApplication();
+    InstallQtTranslation(
+        QtTranslationCode(TTranslationFile::Load(language->FilePath), language->Number));
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, temporary);
     NamePrintDocument(printer, QString::fromStdString(logPath),

@@ -6,12 +6,15 @@
 #include <span>
 #include <string>
 
+#include "adapters/qt_serial_link.h"
+#include "adapters/qt_translations.h"
 #include "cli/cli_common.h"
 #include "cli/cli_download.h"
 #include "cli/cli_language.h"
 #include "cli/cli_settings.h"
 #include "cli/dive_json.h"
-#include "adapters/qt_serial_link.h"
+#include "env/language_load.h"
+#include "env/translation_file.h"
 #include "transfer/serial_port_path.h"
 #include "transfer/transfer_session.h"
 
@@ -27,7 +30,9 @@ constexpr const char* kUsage =
     "sent), then decodes it and prints its dives as a JSON array, like decode.\n\n"
     "  --port N             port 1 to 8 (default: the editor's port setting, else 1); its\n"
     "                       device is $ZIRDAN_SERIAL_DEVICE when set, else the setting\n"
-    "                       komunikace/ZarizeniN, else /dev/ttyUSB(N-1) (COMN on Windows)\n"
+    "                       komunikace/ZarizeniN, else /dev/ttyUSB(N-1) (COMN on Windows);\n"
+    "                       without --port, a port the editor chose by its device name\n"
+    "                       (komunikace/Port) is used\n"
     "  --device PATH        the serial device to listen on\n"
     "  --timeout SECONDS    give up when no complete frame came by then (default 120)\n"
     "  --dump FILE          also save the frame as a dump file\n"
@@ -56,8 +61,8 @@ class ReceiveRun {
                                    static_cast<std::size_t>(b.size()));
       Do(m_session.Receive(bytes).Actions);
     });
-    QObject::connect(&m_link, &QtSerialLink::Failed, &m_link, [this](const QString& text) {
-      m_failure = OpResult::Failure(text.toStdString());
+    QObject::connect(&m_link, &QtSerialLink::Failed, &m_link, [this](const OpResult& failure) {
+      m_failure = failure;
       Do({{TransferStep::CloseWindow, {}}});
     });
   }
@@ -165,9 +170,13 @@ int RunReceive(const ParsedArguments& args) {
   char name[] = "zirdanlog-cli";
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
-  ReceiveRun run(
-      device ? *device : SerialDeviceForPort(static_cast<int>(*portNumber), CliSettingsStore()),
-      static_cast<int>(*seconds));
+  InstallQtTranslation(
+      QtTranslationCode(TTranslationFile::Load(language->FilePath), language->Number));
+  ReceiveRun run(device ? *device
+                        : SerialDeviceForPort(static_cast<int>(*portNumber),
+                                              port ? std::string() : CliSettings().PortDevice,
+                                              CliSettingsStore()),
+                 static_cast<int>(*seconds));
   if (!run.Run()) return kExitFileError;
 
   const TDumpFile dump = run.Dump();
@@ -176,7 +185,8 @@ int RunReceive(const ParsedArguments& args) {
       return ReportFailure(*dumpPath, written);
   }
   TMergedDownload merged;
-  if (std::optional<int> failed = MergeDownload(dump, "the received frame", logPath, all, merged))
+  if (std::optional<int> failed =
+          MergeDownload(dump, "the received frame", logPath, all, merged, language->Messages))
     return *failed;
   PrintJson(DivesJsonArray(merged.Added,
                            CodecContext{language->Tables, kFormatBasic, LocaleDecimalSeparator()}));

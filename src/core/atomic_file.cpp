@@ -24,11 +24,13 @@ constexpr int kNameAttempts = 100;
 // A new file may be read by everyone, as far as the user's umask allows.
 constexpr mode_t kNewFileMode = 0644;
 
-// "<action> <subject>", detail "<call> failed: <reason>", so that a report says what was
-// being done and which system call refused.
+// A write error whose detail is what was being done (a message key, the subject its
+// argument) and whose system text is "<call> failed: <reason>", so that a report says what
+// was being done and which system call refused.
 OpResult Describe(int error, const char* call, const char* action, const std::string& subject) {
-  return OpResult::Failure(std::string(action) + ' ' + subject,
-                           std::string(call) + " failed: " + std::strerror(error ? error : EIO));
+  return OpResult::FailureKey(kWriteErrorKey)
+      .With(action, {subject})
+      .WithSystemText(std::string(call) + " failed: " + std::strerror(error ? error : EIO));
 }
 
 std::string FolderOf(const std::string& target) {
@@ -69,7 +71,9 @@ OpResult AtomicFileWriter::Open(const std::string& target) {
   // A file the user may not write stays protected; renaming over it would get round that.
   if (replacing && ::access(m_target.c_str(), W_OK) != 0) {
     const int error = errno;
-    return OpResult::Failure("cannot write " + m_target, std::strerror(error));
+    return OpResult::FailureKey(kWriteErrorKey)
+        .With("StrDetNelzeZapsat", {m_target})
+        .WithSystemText(std::strerror(error));
   }
 
   const mode_t mode = replacing ? (existing.st_mode & 07777) : kNewFileMode;
@@ -95,7 +99,7 @@ OpResult AtomicFileWriter::CreateUnnamed(mode_t mode) {
     // How a file system without unnamed files (EOPNOTSUPP) and a kernel without them
     // (EISDIR, EINVAL) answer; anything else is a real failure.
     if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return OpResult::Success();
-    return Fail("open", "cannot create a file beside", m_target);
+    return Fail("open", "StrDetNelzeVytvoritVedle", m_target);
   }
   // The file is named through /proc at Commit; without /proc it could never get a name.
   if (::access(ProcFdPath(fd).c_str(), F_OK) != 0) {
@@ -122,7 +126,7 @@ OpResult AtomicFileWriter::CreateNamed(mode_t mode) {
     }
     if (errno != EEXIST) break;
   }
-  return Fail("open", "cannot create a file beside", m_target);
+  return Fail("open", "StrDetNelzeVytvoritVedle", m_target);
 }
 
 void AtomicFileWriter::Write(const void* data, std::size_t size) {
@@ -147,7 +151,7 @@ void AtomicFileWriter::WriteOut(const char* data, std::size_t size) {
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       // A write of nothing into a regular file means there is no room.
-      m_failure = Describe(written == 0 ? ENOSPC : errno, "write", "cannot write", m_target);
+      m_failure = Describe(written == 0 ? ENOSPC : errno, "write", "StrDetNelzeZapsat", m_target);
       return;
     }
     data += written;
@@ -157,18 +161,18 @@ void AtomicFileWriter::WriteOut(const char* data, std::size_t size) {
 
 OpResult AtomicFileWriter::Finish() {
   if (m_finished) return OpResult::Success();
-  if (m_fd < 0) return OpResult::Failure("no file is open for writing");
+  if (m_fd < 0) return OpResult::FailureKey("StrChybaInternal");
   WriteOutBuffer();
   if (!m_failure) {
     const OpResult failure = m_failure;
     Discard();
     return failure;
   }
-  if (m_calls->Fsync(m_fd) != 0) return Fail("fsync", "cannot flush to disk", m_target);
+  if (m_calls->Fsync(m_fd) != 0) return Fail("fsync", "StrDetNelzeUlozitNaDisk", m_target);
   // A named temporary is closed now; an unnamed one stays open, or it would vanish.
   if (!m_unnamed) {
     const int fd = std::exchange(m_fd, -1);  // closed even when close reports an error
-    if (m_calls->Close(fd) != 0) return Fail("close", "cannot write", m_target);
+    if (m_calls->Close(fd) != 0) return Fail("close", "StrDetNelzeZapsat", m_target);
   }
   m_finished = true;
   return OpResult::Success();
@@ -187,7 +191,7 @@ OpResult AtomicFileWriter::Commit(bool keepBackup) {
     if (OpResult named = GiveTheTemporaryAName(); !named) return named;
   }
   if (m_calls->Rename(m_tempPath.c_str(), m_target.c_str()) != 0)
-    return Fail("rename", "cannot replace", m_target);
+    return Fail("rename", "StrDetNelzeNahradit", m_target);
   m_tempPath.clear();
   m_finished = false;
   if (OpResult synced = SyncFolder(); !synced) return synced;
@@ -202,15 +206,17 @@ OpResult AtomicFileWriter::KeepPreviousAsBackup() {
   if (!fs::exists(m_target, ec)) return OpResult::Success();
   const std::string backup = m_target + ".bak";
   if (m_calls->Unlink(backup.c_str()) != 0 && errno != ENOENT)
-    return Fail("unlink", "cannot keep the previous file as", backup);
+    return Fail("unlink", "StrDetNelzeZaloha", backup);
   if (m_calls->Linkat(AT_FDCWD, m_target.c_str(), AT_FDCWD, backup.c_str(), 0) == 0)
     return OpResult::Success();
-  if (!LinksUnsupported(errno)) return Fail("link", "cannot keep the previous file as", backup);
+  if (!LinksUnsupported(errno)) return Fail("link", "StrDetNelzeZaloha", backup);
   // A file system without hard links (FAT on a memory card) gets a copy.
   fs::copy_file(m_target, backup, fs::copy_options::overwrite_existing, ec);
   if (ec) {
     Discard();
-    return OpResult::Failure("cannot keep the previous file as " + backup, ec.message());
+    return OpResult::FailureKey(kWriteErrorKey)
+        .With("StrDetNelzeZaloha", {backup})
+        .WithSystemText(ec.message());
   }
   return OpResult::Success();
 }
@@ -224,19 +230,18 @@ OpResult AtomicFileWriter::GiveTheTemporaryAName() {
       m_tempPath = std::move(path);
       m_unnamed = false;
       const int fd = std::exchange(m_fd, -1);
-      if (m_calls->Close(fd) != 0) return Fail("close", "cannot write", m_target);
+      if (m_calls->Close(fd) != 0) return Fail("close", "StrDetNelzeZapsat", m_target);
       return OpResult::Success();
     }
     if (errno != EEXIST) break;
   }
-  return Fail("link", "cannot name the new file for", m_target);
+  return Fail("link", "StrDetNelzePojmenovat", m_target);
 }
 
 // Makes the rename durable by syncing the folder that holds it: without this a power cut
 // may bring back the previous file (still whole) while the save was reported done.
 OpResult AtomicFileWriter::SyncFolder() {
-  static constexpr const char* kAction =
-      "the new file is in place, but cannot flush to disk the folder of";
+  static constexpr const char* kAction = "StrDetNelzeUlozitSlozku";
   const std::string folder = FolderOf(m_target);
   const int fd = m_calls->Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
   if (fd < 0) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_messages.h"
 #include "core/file_system_calls.h"
 #include "core/op_result.h"
 

@@ -231,9 +231,7 @@ OpResult ExportCsv(const TLogbook& logbook, const std::string& logbookPath,
                    const CsvExportProgress& progress) {
   const CsvFileNames names = CsvFileNamesFor(logbookPath);
   // The writer's own failure names the file and the system's reason.
-  auto fail = [](const OpResult& failure) {
-    return OpResult::FailureKey(kCsvExportErrorKey, failure.Describe());
-  };
+  auto fail = [](const OpResult& failure) { return failure.ReportedAs(kCsvExportErrorKey); };
 
   // A writer that is not committed removes its temporary file when it goes out of scope.
   CsvOutputs files;

@@ -11,10 +11,6 @@ namespace {
 // Width of the right-aligned number-and-mark part of a list text.
 constexpr std::size_t kNumberWidth = 6;
 
-OpResult ReadError(std::string detail) {
-  return OpResult::Failure(kReadErrorText, std::move(detail));
-}
-
 }  // namespace
 
 std::string ImportEntryText(const ponor& dive, const std::array<std::string, 7>& weekdays) {
@@ -47,8 +43,8 @@ OpResult ListDives(const std::string& path, const std::array<std::string, 7>& we
   for (uint32_t i = 0; i < header.PocetPonoru; ++i) {
     const uint64_t position = reader.Position();
     if (OpResult read = reader.ReadDive(dive); !read)
-      return read.WithContext("dive record " + std::to_string(i + 1) + " of " +
-                              std::to_string(header.PocetPonoru));
+      return read.WithContext("StrDetPonorZ",
+                              {std::to_string(i + 1), std::to_string(header.PocetPonoru)});
     listed.push_back({ImportEntryText(dive, weekdays), position, dive.Cislo});
   }
   entries = std::move(listed);
@@ -72,9 +68,10 @@ OpResult ReadDives(const std::string& path, const std::vector<ImportEntry>& pick
     const ImportEntry& entry = picked[i];
     OpResult found = reader.Seek(entry.Position);
     if (found) found = reader.ReadDive(read[i]);
-    if (!found) return found.WithContext("dive " + std::to_string(entry.Cislo));
+    if (!found) return found.WithContext("StrDetPonor", {std::to_string(entry.Cislo)});
     if (read[i].Cislo != entry.Cislo)
-      return ReadError("dive " + std::to_string(entry.Cislo) + " is no longer where it was listed");
+      return OpResult::FailureKey(kReadErrorKey)
+          .With("StrDetPonorPresunut", {std::to_string(entry.Cislo)});
   }
   dives = std::move(read);
   return OpResult::Success();
@@ -88,10 +85,10 @@ OpResult InsertDives(TLogbook& logbook, pam* current, const std::vector<ponor>& 
   // Renumbering gives PrvniCislo .. PrvniCislo + count - 1; a number past 65535 would wrap
   // and repeat an existing number.
   if (count > kMaxDives || logbook.PrvniCislo + count - 1 > kMaxDiveNumber)
-    return OpResult::Failure(kImportTooManyText,
-                             "the logbook holds " + std::to_string(logbook.PocetPonoru()) +
-                                 " dives numbered from " + std::to_string(logbook.PrvniCislo) +
-                                 "; " + std::to_string(dives.size()) + " more would pass 65535");
+    return OpResult::FailureKey(kImportTooManyKey)
+        .With("StrDetCislovani",
+              {std::to_string(logbook.PocetPonoru()), std::to_string(logbook.PrvniCislo),
+               std::to_string(dives.size())});
 
   pam* after = current;
   pam* first = nullptr;

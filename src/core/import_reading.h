@@ -11,8 +11,8 @@
 
 namespace zirdan {
 
-// The user's text when the dives to import would not fit into the logbook or its numbering.
-inline constexpr const char* kImportTooManyText = "Importované ponory se do deníku nevejdou";
+// The message when the dives to import would not fit into the logbook or its numbering.
+inline constexpr const char* kImportTooManyKey = "StrChImportMisto";
 
 // One dive of another LOG file as the import's selection list shows it.
 struct ImportEntry {

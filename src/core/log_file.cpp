@@ -13,8 +13,12 @@ namespace {
 // Bytes fetched from a file per read; large enough that the system calls do not show.
 constexpr std::size_t kReadChunk = 128 * 1024;
 
-OpResult ReadError(std::string detail) {
-  return OpResult::Failure(kReadErrorText, std::move(detail));
+OpResult ReadError(MessagePart cause, std::string systemText = {}) {
+  return OpResult::FailureKey(kReadErrorKey).With(std::move(cause)).WithSystemText(systemText);
+}
+
+std::string Number(uint64_t value) {
+  return std::to_string(value);
 }
 
 }  // namespace
@@ -29,7 +33,9 @@ struct LogFileReader::Impl {
   std::size_t windowPos = 0;
   uint64_t windowOffset = 0;  // source offset of window[0]
   uint64_t sourceSize = 0;
-  std::string error;  // why the last read failed, for the detail of the reader's failure
+  // Why the last read failed, for the detail of the reader's failure.
+  MessagePart cause;
+  std::string systemText;
 
   void Close() {
     if (file) std::fclose(file);
@@ -37,7 +43,13 @@ struct LogFileReader::Impl {
     window = nullptr;
     windowSize = windowPos = 0;
     windowOffset = sourceSize = 0;
-    error.clear();
+    cause = {};
+    systemText.clear();
+  }
+
+  // The failure of the last read, inside `where`.
+  OpResult Failure(MessagePart where) const {
+    return ReadError(cause, systemText).WithContext(std::move(where));
   }
 
   uint64_t Position() const { return windowOffset + windowPos; }
@@ -45,7 +57,7 @@ struct LogFileReader::Impl {
   // Moves the window on to the next bytes of the source; false at the end or on failure.
   bool Refill() {
     if (!file) {
-      error = "the file ends at byte " + std::to_string(Position());
+      cause = {"StrDetKonecSouboru", {Number(Position())}};
       return false;
     }
     windowOffset += windowSize;
@@ -53,11 +65,12 @@ struct LogFileReader::Impl {
     errno = 0;
     windowSize = std::fread(chunk.data(), 1, chunk.size(), file);
     if (windowSize > 0) return true;
-    if (std::ferror(file))
-      error = "reading failed at byte " + std::to_string(Position()) + ": " +
-              std::strerror(errno ? errno : EIO);
-    else
-      error = "the file ends at byte " + std::to_string(Position());
+    if (std::ferror(file)) {
+      cause = {"StrDetCteniNaBajtu", {Number(Position())}};
+      systemText = std::strerror(errno ? errno : EIO);
+    } else {
+      cause = {"StrDetKonecSouboru", {Number(Position())}};
+    }
     return false;
   }
 
@@ -130,7 +143,7 @@ OpResult LogFileReader::Open(const std::string& path) {
   errno = 0;
   d.file = std::fopen(path.c_str(), "rb");
   if (!d.file)
-    return ReadError("cannot open " + path + ": " + std::strerror(errno ? errno : ENOENT));
+    return ReadError({"StrDetNelzeOtevrit", {path}}, std::strerror(errno ? errno : ENOENT));
   // Reading goes through our own chunk; a second buffer inside the stream would only copy.
   std::setvbuf(d.file, nullptr, _IONBF, 0);
   long size = -1;
@@ -138,7 +151,7 @@ OpResult LogFileReader::Open(const std::string& path) {
   if (size < 0 || std::fseek(d.file, 0, SEEK_SET) != 0) {
     const int code = errno ? errno : EIO;
     d.Close();
-    return ReadError("cannot read " + path + ": " + std::strerror(code));
+    return ReadError({"StrDetNelzeCist", {path}}, std::strerror(code));
   }
   d.sourceSize = static_cast<uint64_t>(size);
   d.chunk.resize(kReadChunk);
@@ -160,7 +173,7 @@ OpResult LogFileReader::ReadHeader(LogFileHeader& header) {
   if (d.U16(header.Verze) && d.U32(header.CisloPristroje) && d.U16(header.PocetPonoru) &&
       d.U32(header.RezervaHlavicky))
     return OpResult::Success();
-  return ReadError(d.error + ", inside the 12-byte header");
+  return d.Failure({"StrDetVHlavicce", {}});
 }
 
 OpResult LogFileReader::ReadDive(ponor& dive) {
@@ -177,16 +190,13 @@ OpResult LogFileReader::ReadDive(ponor& dive) {
                   std::all_of(dive.Rezerva.begin(), dive.Rezerva.end(),
                               [&](uint16_t& w) { return d.U16(w); }) &&
                   d.U16(dive.GrafPocet);
-  if (!ok)
-    return ReadError(d.error + ", inside the dive record that starts at byte " +
-                     std::to_string(start));
+  if (!ok) return d.Failure({"StrDetVZaznamu", {Number(start)}});
   // The count comes from the file: it must not lead past the end of Graf.
   if (dive.GrafPocet > kGrafSize)
-    return ReadError("the dive record at byte " + std::to_string(start) + " gives GrafPocet " +
-                     std::to_string(dive.GrafPocet) + ", more than " + std::to_string(kGrafSize));
+    return ReadError(
+        {"StrDetDlouhyProfilNa", {Number(start), Number(dive.GrafPocet), Number(kGrafSize)}});
   if (!d.Read(dive.Graf.data(), dive.GrafPocet))
-    return ReadError(d.error + ", inside the profile of the dive record that starts at byte " +
-                     std::to_string(start));
+    return d.Failure({"StrDetVProfilu", {Number(start)}});
   std::fill(dive.Graf.begin() + dive.GrafPocet, dive.Graf.end(), uint8_t{0});
   dive.Znacka = kRecordTag;
   return OpResult::Success();
@@ -199,8 +209,7 @@ uint64_t LogFileReader::Position() const {
 OpResult LogFileReader::Seek(uint64_t offset) {
   Impl& d = *m_impl;
   if (offset > d.sourceSize)
-    return ReadError("byte " + std::to_string(offset) + " lies past the end of the file (" +
-                     std::to_string(d.sourceSize) + " bytes)");
+    return ReadError({"StrDetZaKoncem", {Number(offset), Number(d.sourceSize)}});
   if (offset >= d.windowOffset && offset <= d.windowOffset + d.windowSize) {
     d.windowPos = static_cast<std::size_t>(offset - d.windowOffset);
     return OpResult::Success();
@@ -208,8 +217,7 @@ OpResult LogFileReader::Seek(uint64_t offset) {
   // Only a file source has bytes outside its window.
   errno = 0;
   if (std::fseek(d.file, static_cast<long>(offset), SEEK_SET) != 0)
-    return ReadError("cannot move to byte " + std::to_string(offset) + ": " +
-                     std::strerror(errno ? errno : EIO));
+    return ReadError({"StrDetPosun", {Number(offset)}}, std::strerror(errno ? errno : EIO));
   d.windowOffset = offset;
   d.windowSize = d.windowPos = 0;
   return OpResult::Success();
@@ -219,16 +227,14 @@ OpResult ReadLogbook(LogFileReader& reader, TLogbook& logbook) {
   LogFileHeader header;
   if (OpResult read = reader.ReadHeader(header); !read) return read;
   // This program never writes an empty logbook, and the editor needs a dive to show.
-  if (header.PocetPonoru == 0)
-    return ReadError("the header gives 0 dives; a logbook holds at least one");
+  if (header.PocetPonoru == 0) return ReadError({"StrDetZadnyPonor", {}});
 
   // Everything is read into a logbook of its own, so a failure leaves `logbook` alone.
   TLogbook loaded;
   ponor scratch;
   for (uint32_t i = 0; i < header.PocetPonoru; ++i) {
     if (OpResult read = reader.ReadDive(scratch); !read)
-      return read.WithContext("dive " + std::to_string(i + 1) + " of " +
-                              std::to_string(header.PocetPonoru));
+      return read.WithContext("StrDetPonorZ", {Number(i + 1), Number(header.PocetPonoru)});
     loaded.Append(scratch);  // never full: PocetPonoru is at most 65535
   }
   loaded.Verze = kLogbookVersion;

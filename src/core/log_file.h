@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/category_tables.h"
+#include "core/file_messages.h"
 #include "core/logbook.h"
 #include "core/op_result.h"
 #include "core/ponor.h"
@@ -18,11 +19,6 @@ struct LogFileHeader {
   uint16_t PocetPonoru = 0;          // number of dive records that follow, 0..65535
   uint32_t RezervaHlavicky = 0;      // reserved, carried unchanged
 };
-
-// The text of every failed load (and every failure of the reader); the detail says why.
-inline constexpr const char* kReadErrorText = "Chyba při čtení dat";
-// The text of every failed save and encoding; the detail says why.
-inline constexpr const char* kWriteErrorText = "Chyba při zápisu dat";
 
 // Sequential reader of a LOG file: the header, then dive records one after the other.
 // Used by the load and by the import, which reads another file's dives without touching
@@ -41,8 +37,8 @@ class LogFileReader {
   // Reads from `size` bytes at `data`, which the caller keeps alive while reading.
   void OpenMemory(const uint8_t* data, std::size_t size);
 
-  // Every failure of the reader is kReadErrorText; its detail says where and why, e.g.
-  // "the file ends at byte 1234, inside the dive record that starts at byte 1200".
+  // Every failure of the reader is kReadErrorKey; its details say where and why, e.g.
+  // "the dive record at byte 1200: the file ends at byte 1234".
   OpResult ReadHeader(LogFileHeader& header);
   // Reads the next dive record; Znacka is set to 160 and the bytes of Graf past GrafPocet
   // are cleared. After a failure `dive` holds a partly read record.
@@ -55,6 +51,8 @@ class LogFileReader {
   struct Impl;
   Impl* m_impl;
 };
+
+// Every failure of a load is kReadErrorKey, of a save or an encoding kWriteErrorKey.
 
 // Reads a whole logbook (header and every dive) from an opened reader into `logbook`,
 // replacing what it held: Nacteno is set, Verze becomes 161, PrvniCislo, PosledniCislo

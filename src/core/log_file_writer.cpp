@@ -17,8 +17,8 @@ constexpr std::size_t kLargestRecord = 52 + 5 * kMaxStoredText + kGrafSize;
 constexpr unsigned kFirstCompatibleActivity = 12;
 constexpr uint16_t kCompatibleActivityMask = 0xF000;
 
-OpResult WriteError(std::string detail) {
-  return OpResult::Failure(kWriteErrorText, std::move(detail));
+OpResult WriteError(MessagePart cause) {
+  return OpResult::FailureKey(kWriteErrorKey).With(std::move(cause));
 }
 
 // The text written in place of Jiny under the compatible activity format: the names of
@@ -72,9 +72,9 @@ void EncodeHeader(const TLogbook& logbook, std::string& out) {
 // A text longer than its length byte can say would be cut, which loses the diver's words:
 // the save is refused instead, naming the dive and the field.
 OpResult TextTooLong(const ponor& dive, const char* field, std::size_t length) {
-  return WriteError("dive " + std::to_string(dive.Cislo) + ": " + field + " is " +
-                    std::to_string(length) + " bytes long, at most " +
-                    std::to_string(kMaxStoredText) + " can be stored");
+  return WriteError(
+             {"StrDetDlouhyText", {field, std::to_string(length), std::to_string(kMaxStoredText)}})
+      .WithContext("StrDetPonor", {std::to_string(dive.Cislo)});
 }
 
 OpResult EncodeDive(const ponor& dive, std::string_view jiny, std::string& out) {
@@ -87,9 +87,9 @@ OpResult EncodeDive(const ponor& dive, std::string_view jiny, std::string& out) 
     if (text.size() > kMaxStoredText) return TextTooLong(dive, field, text.size());
   // GrafPocet can only exceed Graf through a fault elsewhere; never write past the array.
   if (dive.GrafPocet > kGrafSize)
-    return WriteError("dive " + std::to_string(dive.Cislo) + ": GrafPocet " +
-                      std::to_string(dive.GrafPocet) + " is more than " +
-                      std::to_string(kGrafSize));
+    return WriteError(
+               {"StrDetDlouhyProfil", {std::to_string(dive.GrafPocet), std::to_string(kGrafSize)}})
+        .WithContext("StrDetPonor", {std::to_string(dive.Cislo)});
   RecordEncoder e(out);
   e.U16(kRecordTag);
   e.U32(static_cast<uint32_t>(dive.Datum));
@@ -126,7 +126,7 @@ using PieceSink = std::function<OpResult(std::string_view)>;
 OpResult EncodeInPieces(const TLogbook& logbook, const SaveOptions& options,
                         const PieceSink& sink) {
   // The reader refuses a file without dives; never write one.
-  if (logbook.PocetPonoru() == 0) return WriteError("the logbook holds no dives");
+  if (logbook.PocetPonoru() == 0) return WriteError({"StrDetPrazdnyDenik", {}});
   const TCategoryTables* tables = options.Tables;
   TCategoryTables builtIn;
   if (options.KompatibilniAktivity && !tables) {
@@ -168,15 +168,15 @@ OpResult EncodeLogbook(const TLogbook& logbook, const SaveOptions& options, std:
 }
 
 OpResult SaveLogbook(const std::string& path, TLogbook& logbook, const SaveOptions& options) {
-  if (!logbook.Nacteno) return WriteError("no logbook is open");
+  if (!logbook.Nacteno) return WriteError({"StrDetZadnyDenik", {}});
   AtomicFileWriter file;
-  if (OpResult opened = file.Open(path); !opened) return WriteError(opened.Describe());
+  if (OpResult opened = file.Open(path); !opened) return opened;
   OpResult encoded = EncodeInPieces(logbook, options, [&](std::string_view piece) {
     file.Write(piece);  // a failed write is reported by Commit
     return OpResult::Success();
   });
   if (!encoded) return encoded;
-  if (OpResult committed = file.Commit(true); !committed) return WriteError(committed.Describe());
+  if (OpResult committed = file.Commit(true); !committed) return committed;
   logbook.Zmeneno = false;
   return OpResult::Success();
 }

@@ -73,7 +73,10 @@ OpResult RecoveryCopy::Write(const TLogbook& logbook, const std::string& logbook
   m_stem = stem;
   std::error_code ec;
   fs::create_directories(m_folder, ec);
-  if (ec) return OpResult::Failure("cannot create " + m_folder, ec.message());
+  if (ec)
+    return OpResult::FailureKey(kWriteErrorKey)
+        .With("StrDetNelzeVytvoritSlozku", {m_folder})
+        .WithSystemText(ec.message());
   if (neverSaved && !m_newLock) {
     LockAttempt attempt;
     m_newLock = TryLockFile(m_locks, LogPath(stem), attempt);

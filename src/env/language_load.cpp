@@ -72,6 +72,26 @@ std::vector<std::string> BuildMessageKeys() {
          "StrZmenenNaDiskuNeulozeno"});
   // The UDDF export: the name of air, the message when done and when it failed.
   plain({"StrUddfVzduch", "StrUddfHotovo", "StrChUddf"});
+  // The failures of files, the serial port and the download, and the words of their
+  // details: what failed and why, "%1", "%2", ... standing for the file, the dive, the byte.
+  plain({"chybaCteni", "chybaZapisu", "StrChImportMisto", "StrChObraz", "StrChPlnyDenik",
+         "StrChPort", "StrChLinka", "StrPortNepripojen"});
+  plain({"StrDetNelzeOtevrit", "StrDetNelzeCist", "StrDetNelzeVytvorit", "StrDetNelzeZapsat",
+         "StrDetNelzeVytvoritVedle", "StrDetNelzeUlozitNaDisk", "StrDetNelzeNahradit",
+         "StrDetNelzeZaloha", "StrDetNelzePojmenovat", "StrDetNelzeUlozitSlozku",
+         "StrDetNelzeVytvoritSlozku"});
+  plain({"StrDetKonecSouboru", "StrDetCteniNaBajtu", "StrDetVHlavicce", "StrDetVZaznamu",
+         "StrDetVProfilu", "StrDetDlouhyProfilNa", "StrDetZaKoncem", "StrDetPosun",
+         "StrDetZadnyPonor", "StrDetPonorZ", "StrDetPonor", "StrDetPonorPresunut",
+         "StrDetCislovani"});
+  plain({"StrDetDlouhyText", "StrDetDlouhyProfil", "StrDetPrazdnyDenik", "StrDetZadnyDenik",
+         "StrDetKratkyVypis"});
+  plain({"StrDetSynchronizace", "StrDetKontrolniSoucet", "StrDetPocitacBezPonoru",
+         "StrDetPoziceKruhu", "StrDetKonecKruhu", "StrDetNevejde"});
+  plain({"StrDetPortNenalezen", "StrDetPortPristup", "StrDetPortSkupina", "StrDetPortObsazen",
+         "StrDetPortVolba"});
+  plain({"StrDetTiskStranka", "StrDetTiskStart", "StrDetTiskTisk", "StrDetTiskNa",
+         "StrDetProgramSkoncil"});
   return keys;
 }
 
@@ -125,6 +145,12 @@ TMessageBoxTexts LoadMessageBoxTexts(const TTranslationFile& file, int language)
                                               &texts.bOk};
   for (std::size_t i = 0; i < fields.size(); ++i) *fields[i] = file.Read(section, keys.at(i));
   return texts;
+}
+
+std::string QtTranslationCode(const TTranslationFile& file, int language) {
+  std::string code = file.Read(SectionName(kStrings, language), kQtTranslationKey, "");
+  if (!code.empty()) return code;
+  return language == 2 ? "cs" : "en";
 }
 
 }  // namespace zirdan

@@ -56,4 +56,13 @@ const std::vector<std::string>& MessageBoxKeys();
 // Reads the message-box section of the language.
 TMessageBoxTexts LoadMessageBoxTexts(const TTranslationFile& file, int language);
 
+// The key of the Strings section that names the language's Qt translation: the code of
+// Qt's own catalogues ("cs" for qtbase_cs), so that a language added to the file brings
+// the translation of the standard dialogs with it.
+inline constexpr const char* kQtTranslationKey = "QtJazyk";
+
+// The Qt translation code of a language: its QtJazyk value when the file gives one, else
+// "cs" for language 2 (Czech, the default) and "en" for any other.
+std::string QtTranslationCode(const TTranslationFile& file, int language);
+
 }  // namespace zirdan

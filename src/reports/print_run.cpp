@@ -19,7 +19,7 @@ pam* StartDive(const TLogbook& logbook, int number) {
 OpResult SheetFailure(const SheetOutput& output, int diveNumber) {
   OpResult failure = output.Failure();
   if (failure.Ok())
-    failure = OpResult::FailureKey("StrChTisk", "dive " + std::to_string(diveNumber));
+    failure = OpResult::FailureKey("StrChTisk").With("StrDetPonor", {std::to_string(diveNumber)});
   return failure;
 }
 

@@ -101,6 +101,9 @@ TAppSettings ReadAppSettings(const SettingsStore& store) {
   s.FontCourierSize = r.Integer(kFonty, "FontCourierSize", d.FontCourierSize);
   for (int n = 1; n <= kPortCount; ++n)
     if (r.Boolean(kKomunikace, "COM" + std::to_string(n), false)) s.PortChecked = n;
+  // Written by this version only; older settings hold the number alone.
+  s.PortDevice = r.Text(kKomunikace, "Port", "");
+  if (!s.PortDevice.empty()) s.PortChecked = 0;
   s.JenNovePonory = r.Boolean(kKomunikace, "JenNovePonory", d.JenNovePonory);
   s.ZobrazovatInfo = r.Boolean(kKomunikace, "ZobrazovatInfo", d.ZobrazovatInfo);
 
@@ -152,7 +155,8 @@ bool WriteAppSettings(const TAppSettings& s, SettingsStore& store) {
   w.Boolean(kSoubory, "KodovaniLatin2", s.Kodovani.KodovaniLatin2);
   w.Boolean(kSoubory, "KodovaniAscii", s.Kodovani.KodovaniAscii);
   for (int n = 1; n <= kPortCount; ++n)
-    w.Boolean(kKomunikace, "COM" + std::to_string(n), s.PortChecked == n);
+    w.Boolean(kKomunikace, "COM" + std::to_string(n), s.PortDevice.empty() && s.PortChecked == n);
+  w.Text(kKomunikace, "Port", s.PortDevice);
   w.Boolean(kKomunikace, "JenNovePonory", s.JenNovePonory);
   w.Boolean(kKomunikace, "ZobrazovatInfo", s.ZobrazovatInfo);
   for (int n = 0; n < kRecentFileCount; ++n)

@@ -41,9 +41,12 @@ struct TAppSettings {
   bool Barevne = false;               // print in colour
   std::string FontSerif = "MS Sans Serif";
   std::string FontCourier = "Courier New";
-  int FontSerifSize = 8;            // points
-  int FontCourierSize = 10;         // points
-  int PortChecked = 0;              // checked port item 1..8, 0 = none checked
+  int FontSerifSize = 8;     // points
+  int FontCourierSize = 10;  // points
+  int PortChecked = 0;       // checked port item 1..8, 0 = none checked
+  // A port the system reported, chosen by its device name ("/dev/ttyACM0", "COM12") in
+  // place of COM1..8; empty when one of those is chosen. Stored as "komunikace", "Port".
+  std::string PortDevice;
   bool JenNovePonory = true;        // a download merges only dives newer than the last
   bool ZobrazovatInfo = false;      // show the information window after a download
   OutputEncodingSettings Kodovani;  // text-file encoding radio items, at most one on
@@ -55,7 +58,7 @@ struct TAppSettings {
   // Read only: an address the user never set follows the program's default.
   std::string StatusReportAddress = "https://lokality.brandivo.cz/lokality/lokstfrm.asp";
 
-  // The port the interface cable is on, 1..8.
+  // The numbered port the interface cable is on, 1..8, when PortDevice is empty.
   int Port() const { return PortChecked == 0 ? 1 : PortChecked; }
   // The default profile format of the model switches: nitrox, oxygen or basic.
   uint16_t DefaultProfileFormat() const {

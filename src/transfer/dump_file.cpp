@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/file_messages.h"
+
 namespace zirdan {
 
 namespace {
@@ -16,10 +18,11 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// `what` could not be done to the file at `path`, for the system's reason in errno.
-OpResult SystemFailure(const char* what, const std::string& path) {
+// `what` (a message key) could not be done to the file at `path`, for the system's reason
+// in errno; a failure of `message`.
+OpResult SystemFailure(const char* message, const char* what, const std::string& path) {
   const int code = errno;
-  return OpResult::Failure(std::string(what) + " " + path, std::strerror(code));
+  return OpResult::FailureKey(message).With(what, {path}).WithSystemText(std::strerror(code));
 }
 
 }  // namespace
@@ -54,9 +57,8 @@ TDownloadTime ParseDownloadTime(std::string_view text) {
 
 OpResult ParseDump(std::span<const uint8_t> bytes, TDumpFile& dump) {
   if (bytes.size() < kDumpFileSize)
-    return OpResult::Failure("the dump is too short", "it has " + std::to_string(bytes.size()) +
-                                                          " bytes, a dump has " +
-                                                          std::to_string(kDumpFileSize));
+    return OpResult::FailureKey(kReadErrorKey)
+        .With("StrDetKratkyVypis", {std::to_string(bytes.size()), std::to_string(kDumpFileSize)});
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), kDownloadTimeDigits);
   dump.DownloadTime = ParseDownloadTime(text);
   std::copy_n(bytes.begin() + kDownloadTimeDigits, kFrameSize, dump.Image.begin());
@@ -71,24 +73,26 @@ std::string DumpBytes(const TDumpFile& dump) {
 
 OpResult ReadDumpFile(const std::string& path, TDumpFile& dump) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) return SystemFailure("cannot open", path);
+  if (!file) return SystemFailure(kReadErrorKey, "StrDetNelzeOtevrit", path);
   std::array<uint8_t, kDumpFileSize> bytes{};
   const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-  if (read < bytes.size() && std::ferror(file.get())) return SystemFailure("cannot read", path);
+  if (read < bytes.size() && std::ferror(file.get()))
+    return SystemFailure(kReadErrorKey, "StrDetNelzeCist", path);
   TDumpFile parsed;
   if (OpResult parsing = ParseDump(std::span(bytes.data(), read), parsed); !parsing)
-    return OpResult::Failure("cannot read " + path, parsing.Describe());
+    return parsing.WithContext(MessagePart::Literal(path));
   dump = parsed;
   return OpResult::Success();
 }
 
 OpResult WriteDumpFile(const std::string& path, const TDumpFile& dump) {
   FilePtr file(std::fopen(path.c_str(), "wb"));
-  if (!file) return SystemFailure("cannot create", path);
+  if (!file) return SystemFailure(kWriteErrorKey, "StrDetNelzeVytvorit", path);
   const std::string bytes = DumpBytes(dump);
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-    return SystemFailure("cannot write", path);
-  if (std::fclose(file.release()) != 0) return SystemFailure("cannot write", path);
+    return SystemFailure(kWriteErrorKey, "StrDetNelzeZapsat", path);
+  if (std::fclose(file.release()) != 0)
+    return SystemFailure(kWriteErrorKey, "StrDetNelzeZapsat", path);
   return OpResult::Success();
 }
 

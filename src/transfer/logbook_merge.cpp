@@ -13,7 +13,7 @@ bool EndsAfterStartOf(const ponor& last, const ponor& download) {
 TMergeResult MergeNewDives(TLogbook& logbook, const TDecodedImage& image, bool onlyNewDives) {
   TMergeResult result;
   if (!image.Accepted()) {
-    result.Status = OpResult::Failure(kImageRejectedText, DecodeFaultText(image.Fault));
+    result.Status = OpResult::FailureKey(kImageRejectedKey).With(DecodeFaultKey(image.Fault), {});
     return result;
   }
   const bool empty = logbook.Prvni() == nullptr;
@@ -24,8 +24,8 @@ TMergeResult MergeNewDives(TLogbook& logbook, const TDecodedImage& image, bool o
   }
   const std::size_t taken = image.Dives.size() - first;
   if (logbook.PocetPonoru() + taken > kMaxDives) {
-    result.Status = OpResult::Failure(kLogbookFullText,
-                                      "it cannot hold " + std::to_string(taken) + " more dives");
+    result.Status =
+        OpResult::FailureKey(kLogbookFullKey).With("StrDetNevejde", {std::to_string(taken)});
     return result;
   }
 

@@ -9,10 +9,10 @@
 
 namespace zirdan {
 
-// The text of a merge refused because the image was rejected; the detail is the fault.
-inline constexpr const char* kImageRejectedText = "image rejected";
-// The text of a merge refused because the logbook cannot take the dives.
-inline constexpr const char* kLogbookFullText = "the logbook is full";
+// The message of a merge refused because the image was rejected; the detail is the fault.
+inline constexpr const char* kImageRejectedKey = "StrChObraz";
+// The message of a merge refused because the logbook cannot take the dives.
+inline constexpr const char* kLogbookFullKey = "StrChPlnyDenik";
 
 // What a merge did.
 struct TMergeResult {
@@ -32,7 +32,7 @@ bool EndsAfterStartOf(const ponor& last, const ponor& download);
 // the logbook is compared. An empty logbook takes every dive and numbers them from 1.
 // The logbook is marked changed, takes the device's identification number, and its dives
 // are renumbered from PrvniCislo. A rejected image, or more dives than the logbook can
-// hold, leaves the logbook untouched and fails with kImageRejectedText or kLogbookFullText.
+// hold, leaves the logbook untouched and fails with kImageRejectedKey or kLogbookFullKey.
 TMergeResult MergeNewDives(TLogbook& logbook, const TDecodedImage& image, bool onlyNewDives);
 
 }  // namespace zirdan

@@ -114,22 +114,22 @@ bool HandOutProfiles(const TMemoryImage& mirrored, uint16_t writePosition,
 
 }  // namespace
 
-std::string DecodeFaultText(DecodeFault fault) {
+std::string DecodeFaultKey(DecodeFault fault) {
   switch (fault) {
     case DecodeFault::None:
-      return "the image is valid";
+      break;
     case DecodeFault::SyncBytes:
-      return "the frame does not start with the sync bytes 55 55 55 00";
+      return "StrDetSynchronizace";
     case DecodeFault::Checksum:
-      return "the checksum is wrong";
+      return "StrDetKontrolniSoucet";
     case DecodeFault::NoDives:
-      return "the dive computer holds no dives";
+      return "StrDetPocitacBezPonoru";
     case DecodeFault::RingPosition:
-      return "the profile ring write position lies outside the ring";
+      return "StrDetPoziceKruhu";
     case DecodeFault::ProfileRing:
-      return "the profile ring does not end at the newest dive";
+      return "StrDetKonecKruhu";
   }
-  return "the image is not valid";
+  return "StrChybaDat";
 }
 
 ponor DiveFromLogEntry(std::span<const uint8_t, image::kLogEntrySize> e,

@@ -21,8 +21,8 @@ enum class DecodeFault {
   ProfileRing,   // the profiles in the ring do not end at the newest dive
 };
 
-// A short English sentence naming the fault ("the checksum is wrong").
-std::string DecodeFaultText(DecodeFault fault);
+// The message key of the words that name the fault ("the checksum is wrong").
+std::string DecodeFaultKey(DecodeFault fault);
 
 // What a memory image holds.
 struct TDecodedImage {

@@ -15,38 +15,36 @@ std::string PortDeviceSettingName(int portNumber) {
 }
 
 std::string SerialDevicePath(int portNumber, bool windows, std::string_view configuredDevice,
-                             std::string_view environmentDevice) {
+                             std::string_view chosenDevice, std::string_view environmentDevice) {
   if (!environmentDevice.empty()) return std::string(environmentDevice);
+  if (!chosenDevice.empty()) return std::string(chosenDevice);
   const int port = ValidPort(portNumber);
   if (windows) return "\\\\.\\COM" + std::to_string(port);
   if (!configuredDevice.empty()) return std::string(configuredDevice);
   return "/dev/ttyUSB" + std::to_string(port - 1);
 }
 
-std::string SerialOpenErrorText(std::string_view device, SerialOpenFailure failure,
-                                std::string_view detail, bool onLinux,
-                                std::string_view ownerGroup) {
-  std::string text = "Cannot open the serial port " + std::string(device) + ": ";
+OpResult SerialOpenFailureResult(std::string_view device, SerialOpenFailure failure,
+                                 std::string systemText, bool onLinux,
+                                 std::string_view ownerGroup) {
+  OpResult result = OpResult::FailureKey("StrChPort", std::string(device));
   switch (failure) {
     case SerialOpenFailure::NotFound:
-      text += "no such device";
+      result = result.With("StrDetPortNenalezen", {});
       break;
     case SerialOpenFailure::AccessDenied:
-      text += "access denied";
-      if (onLinux) {
-        text += ". The user must be a member of the group that owns the device (\"";
-        text += ownerGroup.empty() ? std::string_view("dialout") : ownerGroup;
-        text += "\"; usually \"dialout\")";
-      }
+      result = result.With("StrDetPortPristup", {});
+      if (onLinux)
+        result = result.With("StrDetPortSkupina",
+                             {std::string(ownerGroup.empty() ? "dialout" : ownerGroup)});
       break;
     case SerialOpenFailure::Busy:
-      text += "the port is in use";
+      result = result.With("StrDetPortObsazen", {});
       break;
     case SerialOpenFailure::Other:
-      text += detail.empty() ? std::string_view("unknown error") : detail;
       break;
   }
-  return text;
+  return result.With("StrDetPortVolba", {}).WithSystemText(std::move(systemText));
 }
 
 }  // namespace zirdan

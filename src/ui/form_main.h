@@ -108,6 +108,8 @@ class TFormMain : public QMainWindow {
   void ConnectTransferMenu();
   void ConnectReportsMenu();
   void ApplySettingsToMenu();
+  // Offers the serial ports the system reports below COM1..COM8, when the menu opens.
+  void FillSystemPortItems();
 
   // The four operations every command uses.
   void EnableLogbookControls(bool enabled);
@@ -228,6 +230,7 @@ class TFormMain : public QMainWindow {
   std::array<QComboBox*, 3> m_listFields{};
   std::array<QAction*, kRecentFileCount> m_recentItems{};
   std::array<QAction*, kPortCount> m_portItems{};
+  QList<QAction*> m_systemPortItems;  // the separator and the system's ports
 
   std::unique_ptr<TFormGraf> m_graf;
   bool m_graphWindowShown = false;

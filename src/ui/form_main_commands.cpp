@@ -3,18 +3,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "adapters/qt_text.h"
 #include "core/log_file.h"
 #include "ui/busy_cursor.h"
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
 #include "ui/form_main.h"
-#include "adapters/qt_text.h"
+#include "ui/text_file_dialog.h"
 #include "ui_form_main.h"
 
 namespace zirdan {
 namespace {
-
-const QString kLogFilter = "LOG (*.LOG *.log);;All files (*)";
 
 QString FileNameOf(const std::string& path) {
   return QString::fromStdString(path);
@@ -109,8 +108,8 @@ bool TFormMain::OpenLogbookFile(const QString& path) {
 void TFormMain::OpenCommand() {
   StoreEditedDive();
   if (m_model->Logbook().Nacteno && m_model->Logbook().Zmeneno && !AskToSaveChanges()) return;
-  const QString path =
-      QFileDialog::getOpenFileName(this, QString(), FileNameOf(m_model->FileName()), kLogFilter);
+  const QString path = QFileDialog::getOpenFileName(
+      this, QString(), FileNameOf(m_model->FileName()), LogFileFilter());
   if (path.isEmpty()) return;
   if (OpenLogbookFile(path)) {
     AddRecentFile(m_settings.Historie, path.toStdString());
@@ -164,8 +163,8 @@ bool TFormMain::SaveAsCommand() {
   if (!m_model->Logbook().Nacteno) return false;
   StoreEditedDive();
   QString path =
-      QFileDialog::getSaveFileName(this, QString(), FileNameOf(m_model->FileName()), kLogFilter,
-                                   nullptr, QFileDialog::DontConfirmOverwrite);
+      QFileDialog::getSaveFileName(this, QString(), FileNameOf(m_model->FileName()),
+                                   LogFileFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += ".LOG";
   if (!SaveLogbookFile(path)) return false;

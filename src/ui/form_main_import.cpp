@@ -8,6 +8,7 @@
 #include "ui/form_hlaska.h"
 #include "ui/form_main.h"
 #include "ui/form_vyber.h"
+#include "ui/text_file_dialog.h"
 #include "ui_form_main.h"
 
 namespace zirdan {
@@ -27,9 +28,8 @@ void TFormMain::ImportCommand() {
   if (ShowAppMessage(question, MessageKind::Question) != kResultYes) return;
 
   // The dialog opens where the logbook lies; the other file is only read.
-  const QString path =
-      QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(m_model->FileName()),
-                                   "LOG (*.LOG *.log);;All files (*)");
+  const QString path = QFileDialog::getOpenFileName(
+      this, QString(), QString::fromStdString(m_model->FileName()), LogFileFilter());
   if (path.isEmpty()) return;
 
   std::vector<ImportEntry> entries;

@@ -2,25 +2,27 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "adapters/qt_serial_port_source.h"
+#include "adapters/qt_text.h"
 #include "adapters/qt_translate_window.h"
+#include "adapters/qt_translations.h"
 #include "ui/dialog_aktivita.h"
 #include "ui/dialog_chyby.h"
+#include "ui/dialog_tisk.h"
 #include "ui/dialog_typ.h"
 #include "ui/form_cislo.h"
 #include "ui/form_hlaska.h"
+#include "ui/form_hledat.h"
 #include "ui/form_hodnota.h"
 #include "ui/form_info.h"
 #include "ui/form_jazyk.h"
-#include "ui/form_prenos.h"
-#include "ui/dialog_tisk.h"
 #include "ui/form_main.h"
-#include "ui/form_prubeh.h"
 #include "ui/form_prehled.h"
+#include "ui/form_prenos.h"
+#include "ui/form_prubeh.h"
 #include "ui/form_query.h"
 #include "ui/form_statistika.h"
-#include "ui/form_hledat.h"
 #include "ui/form_vyber.h"
-#include "adapters/qt_text.h"
 #include "ui/font_choice.h"
 #include "ui/text_file_dialog.h"
 #include "ui_form_main.h"
@@ -76,8 +78,10 @@ void TFormMain::ConnectSettingsMenu() {
   for (int n = 0; n < kPortCount; ++n)
     connect(m_portItems[n], &QAction::triggered, this, [this, n] {
       m_settings.PortChecked = n + 1;
+      m_settings.PortDevice.clear();
       ApplySettingsToMenu();
     });
+  connect(m_ui->Interfacejenaportu1, &QMenu::aboutToShow, this, &TFormMain::FillSystemPortItems);
   const std::pair<QAction*, OutputEncodingSettings> encodings[] = {
       {m_ui->TiskveWindows12501, {true, false, false, false}},
       {m_ui->TiskvKamenickch1, {false, true, false, false}},
@@ -99,11 +103,37 @@ void TFormMain::ApplySettingsToMenu() {
   m_ui->Tisknoutbarevn1->setChecked(m_settings.Barevne);
   m_ui->Natatjennovponory1->setChecked(m_settings.JenNovePonory);
   m_ui->Zobrazovatinfo1->setChecked(m_settings.ZobrazovatInfo);
-  for (int n = 0; n < kPortCount; ++n) m_portItems[n]->setChecked(m_settings.PortChecked == n + 1);
+  for (int n = 0; n < kPortCount; ++n)
+    m_portItems[n]->setChecked(m_settings.PortDevice.empty() && m_settings.PortChecked == n + 1);
+  for (QAction* item : m_systemPortItems)
+    item->setChecked(!m_settings.PortDevice.empty() &&
+                     item->data().toString().toStdString() == m_settings.PortDevice);
   m_ui->TiskveWindows12501->setChecked(m_settings.Kodovani.KodovaniWindows);
   m_ui->TiskvKamenickch1->setChecked(m_settings.Kodovani.KodovaniKamenicky);
   m_ui->TiskvLatin21->setChecked(m_settings.Kodovani.KodovaniLatin2);
   m_ui->TiskvAscii1->setChecked(m_settings.Kodovani.KodovaniAscii);
+}
+
+void TFormMain::FillSystemPortItems() {
+  qDeleteAll(m_systemPortItems);
+  m_systemPortItems.clear();
+  const std::vector<PortListEntry> ports =
+      SystemPortList(QtSerialPortSource(), m_settings.PortDevice);
+  if (ports.empty()) return;
+  m_systemPortItems.append(m_ui->Interfacejenaportu1->addSeparator());
+  for (const PortListEntry& port : ports) {
+    QString text = QString::fromStdString(port.Text);
+    if (!port.Present) text += " " + Text("StrPortNepripojen");
+    QAction* item = m_ui->Interfacejenaportu1->addAction(text);
+    item->setCheckable(true);
+    item->setData(QString::fromStdString(port.Device));
+    connect(item, &QAction::triggered, this, [this, device = port.Device] {
+      m_settings.PortDevice = device;
+      ApplySettingsToMenu();
+    });
+    m_systemPortItems.append(item);
+  }
+  ApplySettingsToMenu();
 }
 
 QString TFormMain::MarginPrompt(const char* key) const {
@@ -146,6 +176,8 @@ void TFormMain::LanguageCommand() {
 
 void TFormMain::LanguageLoad() {
   const int language = m_settings.LanguageNumber();
+  // Qt's standard dialogs and buttons speak the chosen language too.
+  InstallQtTranslation(QtTranslationCode(m_translations, language));
   setWindowTitle(QString("Zirdan LOG Editor ") + ZIRDAN_VERSION);
   TranslateWindow(*this, "FormMain", m_translations, language);
   AppMessageBox().SetTexts(LoadMessageBoxTexts(m_translations, language));
@@ -157,7 +189,7 @@ void TFormMain::LanguageLoad() {
       {m_formPrehled.get(), "FormPrehled"}, {m_formPrenos.get(), "FormPrenos"},
       {m_formInfo.get(), "FormInfo"},       {m_formVyber.get(), "FormVyber"},
       {m_formHledat.get(), "FormHledat"},   {m_dialogTisk.get(), "DialogTisk"},
-      {m_formPrubeh.get(), "FormPrubeh"}};
+      {m_formPrubeh.get(), "FormPrubeh"},   {m_formCislo.get(), "FormCislo"}};
   for (auto [window, name] : windows)
     if (window) TranslateWindow(*window, name, m_translations, language);
 
@@ -166,7 +198,6 @@ void TFormMain::LanguageLoad() {
   ApplyFormFont(AppMessageBox(), family, m_settings.FontSerifSize);
   for (auto [window, name] : windows)
     if (window) ApplyFormFont(*window, family, m_settings.FontSerifSize);
-  ApplyFormFont(*m_formCislo, family, m_settings.FontSerifSize);
 
   LoadMessageTable(m_translations, language, m_messages);
   LoadCategoryNames(m_translations, language, m_tables);

@@ -33,7 +33,7 @@ void TFormMain::DownloadCommand() {
   TLogbook& target = logbookOpen ? m_model->Logbook() : newLogbook;
 
   TFormPrenos::Request request;
-  request.Device = SerialDeviceForPort(m_settings.Port(), m_store);
+  request.Device = SerialDeviceForPort(m_settings.Port(), m_settings.PortDevice, m_store);
   request.OnlyNewDives = m_settings.JenNovePonory;
   request.ShowInfo = m_settings.ZobrazovatInfo;
   request.DecimalSeparator = SystemDecimalSeparator();

@@ -132,10 +132,9 @@ void TFormPrenos::BytesReceived(const QByteArray& bytes) {
   Do(result.Actions);
 }
 
-void TFormPrenos::LineFailed(const QString& text) {
+void TFormPrenos::LineFailed(const OpResult& failure) {
   // The line broke (the cable was pulled, the adapter went away): no frame can come now.
-  // A failure's own text is UTF-8, as the device path and the system's words come.
-  ShowFailure(OpResult::Failure(text.toStdString()), m_messages);
+  ShowFailure(failure, m_messages);
   if (isVisible() && !m_finishing) done(QDialog::Rejected);
 }
 

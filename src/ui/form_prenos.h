@@ -58,7 +58,7 @@ class TFormPrenos : public TFixedDialog {
  private:
   void Do(const TransferActions& actions);
   void BytesReceived(const QByteArray& bytes);
-  void LineFailed(const QString& text);
+  void LineFailed(const OpResult& failure);
   void ShowLabel(const QLabel* label, MessageKind kind);
   void DecodeFrame();
   void ShowInfo();

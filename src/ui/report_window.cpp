@@ -190,7 +190,7 @@ void TReportWindow::PrintCommand() {
   if (pages > 0) return;
   const QString target =
       printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-  ShowFailure(OpResult::FailureKey("StrChybaDat", "cannot print to " + target.toStdString()),
+  ShowFailure(OpResult::FailureKey("StrChybaDat").With("StrDetTiskNa", {target.toStdString()}),
               m_messages);
 }
 

@@ -12,7 +12,7 @@ QString AskFileName(QWidget* parent, const QString& title, const QString& propos
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(
-      {QString("%1 (*.%1 *.%2)").arg(suffix.toUpper(), suffix.toLower()), "All files (*)"});
+      {QString("%1 (*.%1 *.%2)").arg(suffix.toUpper(), suffix.toLower()), AllFilesFilter()});
   dialog.setDefaultSuffix(suffix);
   dialog.selectFile(proposedPath);
   if (dialog.exec() != QDialog::Accepted) return {};
@@ -32,6 +32,15 @@ QString AskPdfFileName(QWidget* parent, const QString& title, const QString& pro
 
 QString AskUddfFileName(QWidget* parent, const QString& title, const QString& proposedPath) {
   return AskFileName(parent, title, proposedPath, "uddf");
+}
+
+QString AllFilesFilter() {
+  // Qt's own text, which its translation gives in the diver's language.
+  return QFileDialog::tr("All Files (*)");
+}
+
+QString LogFileFilter() {
+  return "LOG (*.LOG *.log);;" + AllFilesFilter();
 }
 
 QString CaptionWithoutAccelerator(QString caption) {

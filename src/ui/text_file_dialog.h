@@ -19,6 +19,10 @@ QString AskPdfFileName(QWidget* parent, const QString& title, const QString& pro
 // Asks where to write a UDDF file, in the same way (types "UDDF" and all files, ".uddf"
 // added to a bare name).
 QString AskUddfFileName(QWidget* parent, const QString& title, const QString& proposedPath);
+// The file type "All files (*)" of the file dialogs, in the language of Qt's translation.
+QString AllFilesFilter();
+// The file types of the dialogs that open and save logbooks: LOG files, all files.
+QString LogFileFilter();
 
 // A menu caption as a dialog title: without its first "&" (which marks the key letter).
 QString CaptionWithoutAccelerator(QString caption);

@@ -40,6 +40,7 @@ const std::vector<CommandRow> kCommands = {
     {"json", ""},
     {"make-dump", "--dives"},
     {"overview", "--output"},
+    {"ports", "--language", true, true},
     {"print", "--pdf", false, true},
     {"receive", "--timeout", true, true},
     {"resave", ""},

@@ -1,5 +1,5 @@
-// How the tool reports a failed operation: one stderr line, "zirdanlog-cli: SUBJECT: TEXT:
-// DETAIL", a message key shown as its text in the chosen language with the key after it.
+// How the tool reports a failed operation: one stderr line, "zirdanlog-cli: SUBJECT: TEXT",
+// the failure in words in the chosen language, or the editor's when the command has none.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,8 +30,14 @@ class FailureReportTest : public ::testing::Test {
     // The message texts are Windows-1250 in the file and UTF-8 on stderr.
     WriteFileBytes(m_language, "[Language]\nTesting=\n\n[Strings1]\nStrPripojitChyba1=" +
                                    Utf8ToWin1250("Graf nelze připojit") +
-                                   "\nStrChybaDat=Data error.\n");
+                                   "\nStrChybaDat=Data error.\nchybaZapisu=Write error\n"
+                                   "StrDetNelzeNahradit=cannot replace %1\n");
+    // The editor's settings choose English (language 1) for commands without --language.
+    fs::create_directories(m_folder.File("config/Brandivo"));
+    WriteFileBytes(m_folder.File("config/Brandivo/Zirdan.conf"), "[zaklad]\nJazyk=1\n");
   }
+
+  std::string EnglishEditor() const { return "XDG_CONFIG_HOME=" + m_folder.File("config"); }
 
   test::ScratchFolder m_folder;
   std::string m_log = m_folder.File("book.LOG");
@@ -40,18 +46,18 @@ class FailureReportTest : public ::testing::Test {
 
 TEST_F(FailureReportTest, ALoadFailureNamesTheFileThenTheReadErrorAndWhy) {
   const std::string missing = m_folder.File("none.LOG");
-  const test::ToolRun run = RunTool({"json", missing});
+  const test::ToolRun run = RunTool({"json", missing}, EnglishEditor());
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "zirdanlog-cli: " + missing + ": " + kReadErrorText + ": cannot open " +
-                         missing + ": No such file or directory\n");
+  EXPECT_EQ(run.err, "zirdanlog-cli: " + missing + ": Error reading the file: cannot open " +
+                         missing + " (No such file or directory)\n");
 }
 
-TEST_F(FailureReportTest, ARefusalShowsTheLanguagesTextAndTheKey) {
+TEST_F(FailureReportTest, ARefusalShowsTheLanguagesText) {
   const std::string before = ReadFileBytes(m_log);
   const test::ToolRun run =
       RunTool({"join", m_log, "2", "--language-file", m_language, "--language", "1"});
   EXPECT_EQ(run.exitCode, 2);  // refused as asked, not a file error
-  EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Graf nelze připojit (StrPripojitChyba1)\n");
+  EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Graf nelze připojit\n");
   EXPECT_EQ(ReadFileBytes(m_log), before);
 }
 
@@ -61,8 +67,8 @@ TEST_F(FailureReportTest, AFailedExportShowsTheKeyedTextAndTheFileThatFailed) {
       RunTool({"export", m_log, "--language-file", m_language, "--language", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Data error. (StrChybaDat): cannot replace " +
-                         m_log + ".error.csv: rename failed: Is a directory\n");
+  EXPECT_EQ(run.err, "zirdanlog-cli: " + m_log + ": Data error. Write error: cannot replace " +
+                         m_log + ".error.csv (rename failed: Is a directory)\n");
 }
 
 TEST_F(FailureReportTest, ARejectedFrameNamesTheDumpAndTheFault) {
@@ -71,9 +77,11 @@ TEST_F(FailureReportTest, ARejectedFrameNamesTheDumpAndTheFault) {
   std::string bytes = ReadFileBytes(dump);
   bytes[kDownloadTimeDigits + 1600] ^= 0x01;
   WriteFileBytes(dump, bytes);
-  const test::ToolRun run = RunTool({"decode", dump, "--merge-into", m_log});
+  const test::ToolRun run = RunTool({"decode", dump, "--merge-into", m_log, "--language", "1"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "zirdanlog-cli: " + dump + ": image rejected: the checksum is wrong\n");
+  EXPECT_EQ(run.err, "zirdanlog-cli: " + dump +
+                         ": The data received from the dive computer are not valid: the checksum "
+                         "is wrong\n");
 }
 
 }  // namespace

@@ -174,9 +174,9 @@ TEST_F(ImportReadingTest, DamagedFileFailsToListAndListsNothing) {
   std::vector<ImportEntry> entries;
   OpResult listed = ListDives(m_fromPath, kWeekdays, entries);
   EXPECT_FALSE(listed);
-  EXPECT_EQ(listed.Text(), kReadErrorText);
+  EXPECT_EQ(listed.MessageKey(), kReadErrorKey);
   // The reader's own reason, with the record it was reading.
-  EXPECT_TRUE(listed.Detail().starts_with("dive record 3 of 3: the file ends at byte "))
+  EXPECT_TRUE(listed.Detail().starts_with("StrDetPonorZ(3, 3): StrDetVZaznamu("))
       << listed.Detail();
   EXPECT_TRUE(entries.empty());
 }
@@ -189,8 +189,8 @@ TEST_F(ImportReadingTest, DiveDamagedAfterListingReadsNothing) {
   std::vector<ponor> dives;
   const OpResult read = ReadDives(m_fromPath, {entries[0], entries[2]}, dives);
   EXPECT_FALSE(read);
-  EXPECT_EQ(read.Text(), kReadErrorText);
-  EXPECT_TRUE(read.Detail().starts_with("dive 3: the file ends at byte ")) << read.Detail();
+  EXPECT_EQ(read.MessageKey(), kReadErrorKey);
+  EXPECT_TRUE(read.Detail().starts_with("StrDetPonor(3): StrDetV")) << read.Detail();
   EXPECT_TRUE(dives.empty());  // not even the intact first dive
 }
 
@@ -201,7 +201,7 @@ TEST_F(ImportReadingTest, FileRewrittenAfterListingIsAReadError) {
   WriteOtherFile({Dive(7, "one"), Dive(8, "two")});  // same layout, other numbers
   std::vector<ponor> dives;
   const OpResult read = ReadDives(m_fromPath, {entries[1]}, dives);
-  EXPECT_EQ(read, OpResult::Failure(kReadErrorText, "dive 2 is no longer where it was listed"));
+  EXPECT_EQ(read, OpResult::FailureKey(kReadErrorKey).With("StrDetPonorPresunut", {"2"}));
   EXPECT_TRUE(dives.empty());
 }
 
@@ -257,8 +257,8 @@ TEST_F(ImportReadingTest, NumbersPast65535AreRefusedAndTheLogbookIsUntouched) {
   pam* first = book.Prvni();
   OpResult inserted = InsertDives(book, book.Prvni(), {Dive(7, "x")}, &first);
   EXPECT_FALSE(inserted);
-  EXPECT_EQ(inserted.Text(), kImportTooManyText);
-  EXPECT_NE(inserted.Detail().find("numbered from 65534"), std::string::npos) << inserted.Detail();
+  EXPECT_EQ(inserted,
+            OpResult::FailureKey(kImportTooManyKey).With("StrDetCislovani", {"2", "65534", "1"}));
   EXPECT_EQ(first, nullptr);
   EXPECT_EQ(Numbers(book), (std::vector<uint16_t>{65534, 65535}));
   EXPECT_FALSE(book.Zmeneno);

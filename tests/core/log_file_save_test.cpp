@@ -28,7 +28,7 @@ using test::ScratchFolder;
 using test::WriteFileBytes;
 
 bool IsWriteError(const OpResult& r) {
-  return !r.Ok() && r.Text() == kWriteErrorText && r.MessageKey().empty();
+  return !r.Ok() && r.MessageKey() == kWriteErrorKey;
 }
 
 // A folder holding a previous logbook "a.LOG", and a changed logbook to save over it.
@@ -126,7 +126,7 @@ TEST(LogFileSave, AnOpenLogbookWithoutDivesIsNotWrittenOverTheOldFile) {
   empty.Nacteno = empty.Zmeneno = true;
   const OpResult r = SaveLogbook(s.path, empty);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Describe().find("no dives"), std::string::npos) << r.Describe();
+  EXPECT_NE(r.Describe().find("StrDetPrazdnyDenik"), std::string::npos) << r.Describe();
   EXPECT_TRUE(empty.Zmeneno);
   s.ExpectOldFileUntouched();
 }
@@ -147,7 +147,7 @@ TEST(LogFileSave, OverAReadOnlyFileFailsAndKeepsIt) {
   // The folder is writable for everyone, so only the file's own protection stops it.
   fs::permissions(s.folder.Path(), fs::perms::all);
   EXPECT_CHILD_PASSED(
-      RunInChild([&] { return ExpectFailedSave(s.path, s.changed, "cannot write"); }, true));
+      RunInChild([&] { return ExpectFailedSave(s.path, s.changed, "StrDetNelzeZapsat"); }, true));
   s.ExpectOldFileUntouched();
 }
 
@@ -191,7 +191,8 @@ TEST_P(LogFileLongText, Of255BytesIsStoredAnd256FailsTheSaveNamingTheDive) {
   dive->*GetParam().text += 'b';
   const OpResult r = SaveLogbook(s.path, s.changed);
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Describe().find(std::string("dive 2: ") + GetParam().field + " is 256 bytes long"),
+  EXPECT_NE(r.Describe().find(std::string("StrDetPonor(2): StrDetDlouhyText(") + GetParam().field +
+                              ", 256, 255)"),
             std::string::npos)
       << r.Describe();
   EXPECT_TRUE(s.changed.Zmeneno);
@@ -270,7 +271,9 @@ TEST(LogFileCompatibleActivity, NamesTooLongToStoreFailTheSave) {
   lb.Prvni()->TypAktivity = 0x6000;
   const OpResult r = SaveLogbook(folder.File("c.LOG"), lb, {true, &tables});
   EXPECT_TRUE(IsWriteError(r));
-  EXPECT_NE(r.Describe().find("dive 4: Jiny is 402 bytes long"), std::string::npos) << r.Describe();
+  EXPECT_NE(r.Describe().find("StrDetPonor(4): StrDetDlouhyText(Jiny, 402, 255)"),
+            std::string::npos)
+      << r.Describe();
   EXPECT_TRUE(FileNamesIn(folder.Path()).empty());
 }
 

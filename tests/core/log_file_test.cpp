@@ -114,7 +114,7 @@ OpResult LoadFromMemory(const std::string& bytes, TLogbook& lb) {
 }
 
 bool IsReadError(const OpResult& r) {
-  return !r.Ok() && r.Text() == kReadErrorText && r.MessageKey().empty();
+  return !r.Ok() && r.MessageKey() == kReadErrorKey;
 }
 
 // ---- The byte layout ----------------------------------------------------------------
@@ -338,14 +338,19 @@ std::vector<DamagedFile> DamagedFiles() {
   Bytes textPastEnd = Header(161, 0, 1, 0);
   textPastEnd.U16(160).U32(1).U16(1).U8(200).Raw("short");
   return {
-      {"Empty", "", "ends at byte 0, inside the 12-byte header"},
-      {"HalfHeader", std::string("\xA1\x00\x01", 3), "ends at byte 3"},
-      {"GrafPocet2003", PlainRecord(graf2003, 1, 2003, tail).Str(), "GrafPocet 2003"},
-      {"GrafPocet65535", PlainRecord(graf65535, 1, 65535, tail).Str(), "GrafPocet 65535"},
-      {"SecondDiveGrafPocetTooBig", PlainRecord(secondTooLong, 2, 2500, tail).Str(), "dive 2 of 2"},
-      {"NoDives", noDives.U8(0).Str(), "0 dives"},
-      {"ManyDivesClaimedOnePresent", PlainRecord(manyClaimed, 1, 0).U8(0).Str(), "dive 2 of 65535"},
-      {"TextPastTheEnd", textPastEnd.Str(), "dive 1 of 1: the file ends at byte 26"},
+      {"Empty", "", "StrDetVHlavicce(): StrDetKonecSouboru(0)"},
+      {"HalfHeader", std::string("\xA1\x00\x01", 3), "StrDetKonecSouboru(3)"},
+      {"GrafPocet2003", PlainRecord(graf2003, 1, 2003, tail).Str(),
+       "StrDetDlouhyProfilNa(12, 2003, 2002)"},
+      {"GrafPocet65535", PlainRecord(graf65535, 1, 65535, tail).Str(),
+       "StrDetDlouhyProfilNa(12, 65535, 2002)"},
+      {"SecondDiveGrafPocetTooBig", PlainRecord(secondTooLong, 2, 2500, tail).Str(),
+       "StrDetPonorZ(2, 2)"},
+      {"NoDives", noDives.U8(0).Str(), "StrDetZadnyPonor"},
+      {"ManyDivesClaimedOnePresent", PlainRecord(manyClaimed, 1, 0).U8(0).Str(),
+       "StrDetPonorZ(2, 65535)"},
+      {"TextPastTheEnd", textPastEnd.Str(),
+       "StrDetPonorZ(1, 1): StrDetVZaznamu(12): StrDetKonecSouboru(26)"},
   };
 }
 
@@ -449,7 +454,7 @@ TEST(LogFileReaderTest, SeekReturnsToARecordInMemory) {
   EXPECT_TRUE(IsReadError(reader.ReadDive(again)));
   const OpResult past = reader.Seek(bytes.size() + 1);
   EXPECT_TRUE(IsReadError(past));
-  EXPECT_NE(past.Detail().find("past the end"), std::string::npos) << past.Detail();
+  EXPECT_NE(past.Detail().find("StrDetZaKoncem"), std::string::npos) << past.Detail();
 }
 
 TEST(LogFileReaderTest, SeekReturnsToARecordOutsideTheBufferedPartOfAFile) {
@@ -477,9 +482,9 @@ TEST(LogFileReaderTest, NoBytesAtAllIsAShortHeader) {
   LogFileReader reader;
   reader.OpenMemory(nullptr, 0);
   LogFileHeader header;
-  EXPECT_EQ(
-      reader.ReadHeader(header),
-      OpResult::Failure(kReadErrorText, "the file ends at byte 0, inside the 12-byte header"));
+  EXPECT_EQ(reader.ReadHeader(header), OpResult::FailureKey(kReadErrorKey)
+                                           .With("StrDetKonecSouboru", {"0"})
+                                           .WithContext("StrDetVHlavicce", {}));
   EXPECT_EQ(reader.Position(), 0u);
 }
 

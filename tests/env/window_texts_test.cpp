@@ -225,6 +225,7 @@ std::vector<TWindowUi> TranslatedWindows() {
       {"src/ui/form_prenos.ui", "FormPrenos", {}, false},
       {"src/ui/form_info.ui", "FormInfo", {}, false},
       {"src/ui/form_hodnota.ui", "FormHodnota", {"Label1"}, false},
+      {"src/ui/form_cislo.ui", "FormCislo", {}, false},
       {"src/ui/form_graf.ui", "FormGraf", {}, false},
       {"src/ui/form_query.ui", "FormQuery", {}, false},
       {"src/ui/dialog_typ.ui",

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "core/file_messages.h"
 #include "reports/report_fixtures.h"
 #include "support/cli_runner.h"
 
@@ -37,7 +38,7 @@ TEST(SaveReportTextTest, FolderThatDoesNotExistFailsAndLeavesNothing) {
   const std::string path = folder.File("missing/Statist.TXT");
   const OpResult result = SaveReportText(path, {"a"});
   EXPECT_FALSE(result);
-  EXPECT_FALSE(result.Text().empty());
+  EXPECT_EQ(result.MessageKey(), kWriteErrorKey);
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 

@@ -67,6 +67,30 @@ TEST(AppSettings, TheLastCheckedPortAndEncodingWin) {
   EXPECT_EQ(written.Get("soubory", "KodovaniLatin2"), "1");
 }
 
+TEST(AppSettings, APortTheSystemReportedIsStoredByNameAndOldNumbersStillRead) {
+  MemorySettingsStore old;  // written by a version that knew COM1..COM8 only
+  old.Set("komunikace", "COM4", "1");
+  EXPECT_EQ(ReadAppSettings(old).Port(), 4);
+  EXPECT_EQ(ReadAppSettings(old).PortDevice, "");
+
+  TAppSettings s = ReadAppSettings(old);
+  s.PortDevice = "/dev/ttyACM0";
+  MemorySettingsStore written;
+  WriteAppSettings(s, written);
+  EXPECT_EQ(written.Get("komunikace", "Port"), "/dev/ttyACM0");
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(written.Get("komunikace", "COM" + std::to_string(n)), "0");
+  const TAppSettings r = ReadAppSettings(written);
+  EXPECT_EQ(r.PortDevice, "/dev/ttyACM0");
+  EXPECT_EQ(r.PortChecked, 0);
+
+  // Choosing COM2 again drops the name.
+  s.PortDevice.clear();
+  s.PortChecked = 2;
+  WriteAppSettings(s, written);
+  EXPECT_EQ(written.Get("komunikace", "Port"), "");
+  EXPECT_EQ(ReadAppSettings(written).Port(), 2);
+}
+
 TEST(AppSettings, WhatIsWrittenIsReadBack) {
   TAppSettings s;
   s.MTop = 33;

@@ -31,7 +31,7 @@ TEST(Encode, WritesEveryLogFieldTheDecoderReads) {
   dive.PressureUsed = 201;
   dive.WaterTemperature = 99;
   const TDecodedImage decoded = DecodeMemoryImage(test::Encode(ContentWith({dive})), kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   const ponor& d = decoded.Dives.at(0);
   EXPECT_EQ(d.NadmorskaVyska, 3);
   EXPECT_EQ(d.Chyby, 0x11);
@@ -151,7 +151,7 @@ TEST_P(SampleDumpTest, DecodesIntoPlausibleDives) {
   EXPECT_GE(dump.DownloadTime, kMinDownloadTime);
   EXPECT_LE(dump.DownloadTime, kMaxDownloadTime);
   const TDecodedImage decoded = DecodeMemoryImage(dump.Image, dump.DownloadTime);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   ASSERT_EQ(decoded.Dives.size(), std::min<std::size_t>(count, 37));
   EXPECT_EQ(TotalDiveCount(decoded.Mirrored), count);
 

@@ -68,9 +68,9 @@ TEST(JoinCommand, ARefusedJoinSaysWhyAndLeavesTheFile) {
   TLogbook book = SampleLogbook();
   Save(book, log);
   const std::string before = ReadFileBytes(log);
-  const test::ToolRun run = RunTool({"join", log, "3"});
+  const test::ToolRun run = RunTool({"join", log, "3", "--language", "1"});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.err.find("StrPripojitChyba1"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("The profile cannot be joined"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find(log), std::string::npos);
   EXPECT_EQ(ReadFileBytes(log), before);
 }
@@ -114,9 +114,9 @@ TEST(SplitCommand, AMinuteBeyondTheProfileIsRefusedAndTheFileKept) {
   book.FindByNumber(1)->DelkaPonoru = 30;  // the profile holds only 10 minutes
   Save(book, log);
   const std::string before = ReadFileBytes(log);
-  const test::ToolRun run = RunTool({"split", log, "1", "--at", "12"});
+  const test::ToolRun run = RunTool({"split", log, "1", "--at", "12", "--language", "1"});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.err.find("StrChRozdelitPonor"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("The dive cannot be split"), std::string::npos) << run.err;
   EXPECT_EQ(ReadFileBytes(log), before);
 }
 

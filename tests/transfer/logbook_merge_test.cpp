@@ -167,7 +167,8 @@ TEST(Merge, ARejectedImageLeavesTheLogbookUntouched) {
   TMemoryImage frame = Encode(ContentWith({DiveAt(2023, 6, 20, 10, 0)}));
   frame[100] ^= 1;
   const TDownloadResult result = DecodeAndMerge({kDownload, frame}, logbook, true);
-  EXPECT_EQ(result.Status, OpResult::Failure(kImageRejectedText, "the checksum is wrong"));
+  EXPECT_EQ(result.Status,
+            OpResult::FailureKey(kImageRejectedKey).With("StrDetKontrolniSoucet", {}));
   EXPECT_EQ(result.Added, 0);
   EXPECT_EQ(logbook.PocetPonoru(), 2);
   EXPECT_FALSE(logbook.Zmeneno);
@@ -181,7 +182,7 @@ TEST(Merge, RefusesMoreDivesThanTheLogbookCanHold) {
   for (uint32_t i = 0; i + 1 < kMaxDives; ++i) logbook.Append(dive);
   const TMergeResult merged = MergeNewDives(
       logbook, Decoded({DiveAt(2023, 6, 20, 10, 0), DiveAt(2023, 6, 20, 14, 0)}), false);
-  EXPECT_EQ(merged.Status, OpResult::Failure(kLogbookFullText, "it cannot hold 2 more dives"));
+  EXPECT_EQ(merged.Status, OpResult::FailureKey(kLogbookFullKey).With("StrDetNevejde", {"2"}));
   EXPECT_EQ(logbook.PocetPonoru(), kMaxDives - 1);
   EXPECT_FALSE(logbook.Zmeneno);
 }

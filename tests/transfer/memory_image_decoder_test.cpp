@@ -240,7 +240,7 @@ TEST(Decode, StartsAWrappedLogAtItsOldestDive) {
                 m.begin() + image::kLog + 4 * image::kLogEntrySize);
   });
   const TDecodedImage decoded = DecodeMemoryImage(frame, kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   std::vector<int32_t> dates;
   for (const ponor& dive : decoded.Dives) dates.push_back(dive.Datum);
   EXPECT_EQ(dates, (std::vector<int32_t>{154649, 154650, 154653, 154654}));
@@ -253,7 +253,7 @@ TEST(Decode, TakesTheNewest37DivesOfALongLog) {
   TImageContent content = ContentWith(dives);
   content.Device.TotalDives = 50;
   const TDecodedImage decoded = DecodeMemoryImage(Encode(content), kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   ASSERT_EQ(decoded.Dives.size(), 37u);
   for (std::size_t i = 0; i < 37; ++i) {
     EXPECT_EQ(decoded.Dives[i].Cislo, i + 1);
@@ -273,7 +273,7 @@ TEST(DecodeProfiles, GivesEachKeptDiveItsProfileAcrossTheRingsEnd) {
   content.Dives[2].Profile[0] = 0x00;
   content.Device.RingWritePosition = 100;  // 903 bytes ending at 100: wraps round
   const TDecodedImage decoded = DecodeMemoryImage(Encode(content), kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   for (std::size_t i = 0; i < 3; ++i)
     EXPECT_EQ(ProfileOf(decoded.Dives[i]), content.Dives[i].Profile);
 }
@@ -284,7 +284,7 @@ TEST(DecodeProfiles, OlderDivesWhoseProfilesWereOverwrittenHaveNone) {
   for (TDeviceDive& dive : content.Dives) dive.Profile.assign(700, 0x30);
   content.Device.RingWritePosition = 5;
   const TDecodedImage decoded = DecodeMemoryImage(Encode(content), kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   EXPECT_EQ(decoded.Dives[0].GrafPocet, 0);
   EXPECT_EQ(decoded.Dives[1].GrafPocet, 700);
   EXPECT_EQ(decoded.Dives[2].GrafPocet, 700);

@@ -136,7 +136,7 @@ TEST(TransferInfo, ALowBatteryDoesNotAddDivesToTheDownload) {
   content.Device.BatteryWarning = 3;
   content.Device.Battery = 40;
   const TDecodedImage decoded = DecodeMemoryImage(test::Encode(content), test::kDownload);
-  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultText(decoded.Fault);
+  ASSERT_TRUE(decoded.Accepted()) << DecodeFaultKey(decoded.Fault);
   EXPECT_EQ(decoded.Dives.size(), 2u);
   EXPECT_EQ(BuildTransferInfo(decoded.Mirrored, *decoded.Model, kTexts, '.').Baterie, "16 % EMPTY");
 }

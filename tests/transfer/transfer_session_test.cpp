@@ -183,7 +183,7 @@ TEST(DeveloperDumps, ADumpThatCannotBeWrittenIsReportedAndTheTransferGoesOn) {
   const TransferActions actions = session.Receive(Frame()).Actions;
   ASSERT_EQ(Steps(actions), (std::vector<S>{S::ShowError, S::StartClose}));
   EXPECT_FALSE(actions[0].Failure.Ok());
-  EXPECT_NE(actions[0].Failure.Text().find(missing + "zirdebug.bin"), std::string::npos);
+  EXPECT_NE(actions[0].Failure.Detail().find(missing + "zirdebug.bin"), std::string::npos);
 }
 
 TEST(Replay, ReadsZirdebugBinAndDecodesWithoutThePort) {
@@ -216,7 +216,7 @@ TEST(Replay, AShortDumpIsReportedAndNothingIsDecoded) {
   const TransferActions start = session.Start();
   ASSERT_EQ(Steps(start), std::vector<S>{S::ShowError});
   EXPECT_FALSE(start[0].Failure.Ok());
-  EXPECT_NE(start[0].Failure.Text().find("zirdebug.bin"), std::string::npos);
+  EXPECT_NE(start[0].Failure.Detail().find("zirdebug.bin"), std::string::npos);
   EXPECT_FALSE(session.Receiver().Complete());
   EXPECT_TRUE(session.CloseDelayElapsed().empty());  // the window waits for Konec
   EXPECT_TRUE(session.Finish().empty());

@@ -158,7 +158,8 @@ TEST_F(FormMainGuiTest, SaveAsWritesTheNewFileAndEntersItInTheRecentList) {
   EXPECT_NE(original.Posledni()->Misto, "Blue Hole");
 }
 
-TEST_F(FormMainGuiTest, AFailedSaveSaysWhyAndKeepsTheChanges) {
+TEST_F(FormMainGuiTest, AFailedSaveSaysWhyInTheEditorsLanguageAndKeepsTheChanges) {
+  m_languageFile = ZIRDAN_BINARY_DIR "/Language.ini";  // the shipped texts, Czech
   const std::string folder = m_folder.File("gone");
   const std::string path = folder + "/book.LOG";
   std::filesystem::create_directory(folder);
@@ -172,13 +173,16 @@ TEST_F(FormMainGuiTest, AFailedSaveSaysWhyAndKeepsTheChanges) {
   Trigger(*window, "Uloit1");  // save under the name it was opened from
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(m_shown[0].text.toStdString(), "Chyba při zápisu dat: cannot create a file beside " +
-                                               path + ": open failed: No such file or directory");
+  EXPECT_EQ(m_shown[0].text.toStdString(), "Chyba při zápisu: vedle " + path +
+                                               " nelze vytvořit soubor (open failed: No such file "
+                                               "or directory)");
   EXPECT_TRUE(window->Model().Logbook().Zmeneno);
   EXPECT_EQ(Text(*window, "EditMisto"), "Blue Hole");
 }
 
-TEST_F(FormMainGuiTest, AFailedOpenKeepsTheOpenLogbook) {
+TEST_F(FormMainGuiTest, AFailedOpenSaysWhyInEnglishInTheEnglishEditorAndKeepsTheLogbook) {
+  m_languageFile = ZIRDAN_BINARY_DIR "/Language.ini";  // the shipped texts
+  m_store.Set("zaklad", "Jazyk", "1");                 // English
   const std::string damaged = m_folder.File("damaged.LOG");
   test::WriteFileBytes(damaged, test::ReadFileBytes(m_logPath).substr(0, 100));
   m_store.Set("Historie", "Historie0", damaged);
@@ -188,9 +192,9 @@ TEST_F(FormMainGuiTest, AFailedOpenKeepsTheOpenLogbook) {
   ASSERT_EQ(m_shown.size(), 1u);
   EXPECT_EQ(m_shown[0].kind, MessageKind::Error);
   // The read error, then where and why.
-  EXPECT_TRUE(m_shown[0].text.startsWith("Chyba při čtení dat: dive "))
-      << m_shown[0].text.toStdString();
-  EXPECT_TRUE(m_shown[0].text.contains("the file ends at byte 100"))
+  EXPECT_TRUE(
+      m_shown[0].text.startsWith("Error reading the file: dive 1 of 5: in the dive record "
+                                 "at byte 12: the file ends at byte 100"))
       << m_shown[0].text.toStdString();
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->Model().Logbook().Nacteno);

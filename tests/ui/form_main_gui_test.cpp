@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <QDialogButtonBox>
 
 #include <QApplication>
 #include <QImage>
@@ -437,8 +438,15 @@ TEST_F(FormMainGuiTest, TheTranslationFileRenamesTheMainWindow) {
   EXPECT_EQ(Find<QAction>(*window, "PocPon")->text(), "Error  =  6");
 }
 
+// The Cancel button of Qt's standard dialogs, as it reads now.
+QString StandardCancelText() {
+  QDialogButtonBox box(QDialogButtonBox::Cancel);
+  return box.button(QDialogButtonBox::Cancel)->text().remove('&');
+}
+
 TEST_F(FormMainGuiTest, AnotherLanguageKeepsTheShownDive) {
   auto window = StartWithLogbook();
+  EXPECT_EQ(StandardCancelText(), QString::fromUtf8("Zrušit"));  // Qt's dialogs in Czech too
   {
     ModalAnswer answer([](QDialog& dialog) {
       auto* languages = Find<QComboBox>(dialog, "ComboBox1");
@@ -456,6 +464,7 @@ TEST_F(FormMainGuiTest, AnotherLanguageKeepsTheShownDive) {
   EXPECT_EQ(window->Settings().Jazyk, "1");
   EXPECT_EQ(Text(*window, "EditLokalita"), "Chorvatsko 5");
   EXPECT_TRUE(Status(*window).endsWith(" ... 5 dives (1)"));
+  EXPECT_EQ(StandardCancelText(), "Cancel");
 }
 
 TEST_F(FormMainGuiTest, AnotherLanguageKeepsATypedValue) {
