@@ -2,9 +2,7 @@
 // previous file alone, texts that cannot be stored, the compatible activity format, and
 // the fuzzing seed files.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -148,22 +146,6 @@ TEST(LogFileSave, OverAReadOnlyFileFailsAndKeepsIt) {
   fs::permissions(s.folder.Path(), fs::perms::all);
   EXPECT_CHILD_PASSED(
       RunInChild([&] { return ExpectFailedSave(s.path, s.changed, "cannot write"); }, true));
-  s.ExpectOldFileUntouched();
-}
-
-TEST(LogFileSave, AWriteFailingHalfwayKeepsTheOldFile) {
-  SaveOverOldFile s;
-  s.changed = SampleLogbook(400, kGrafSize);  // about 850 kB
-  s.changed.Zmeneno = true;
-  // The file size limit makes writes fail past 300 kB, as a full disk would.
-  EXPECT_CHILD_PASSED(RunInChild(
-      [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{300 * 1024, RLIM_INFINITY};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("SKIP: no file size limit");
-        return ExpectFailedSave(s.path, s.changed, "File too large");
-      },
-      false));
   s.ExpectOldFileUntouched();
 }
 
