@@ -209,12 +209,15 @@ TEST(AtomicFileLeftovers, AFinishedSaveRemovesItsOwnTemporariesOlderThanADay) {
   leave(".a.LOG.Xy-9ab", true);   // not a letter or digit
   fs::create_directory(folder.File(".a.LOG.folder"));
   fs::last_write_time(folder.File(".a.LOG.folder"), twoDaysAgo);
-  fs::create_symlink(folder.File("a.LOG.Xy09ab"), folder.File(".a.LOG.link01"));
+  // Windows lets only some users make symbolic links; without one that case is left out.
+  std::error_code noLink;
+  fs::create_symlink(folder.File("a.LOG.Xy09ab"), folder.File(".a.LOG.link01"), noLink);
 
   ASSERT_TRUE(WriteFileAtomically(folder.File("a.LOG"), "new"));
-  EXPECT_EQ(FileNamesIn(folder.Path()),
-            (Names{"a.LOG", ".a.LOG.fresh1", ".b.LOG.Xy09ab", "a.LOG.Xy09ab", ".a.LOG.Xy09a",
-                   ".a.LOG.Xy09abc", ".a.LOG.Xy-9ab", ".a.LOG.folder", ".a.LOG.link01"}));
+  Names kept{"a.LOG",        ".a.LOG.fresh1",  ".b.LOG.Xy09ab", "a.LOG.Xy09ab",
+             ".a.LOG.Xy09a", ".a.LOG.Xy09abc", ".a.LOG.Xy-9ab", ".a.LOG.folder"};
+  if (!noLink) kept.insert(".a.LOG.link01");
+  EXPECT_EQ(FileNamesIn(folder.Path()), kept);
 }
 
 TEST(AtomicFileLeftovers, ALeftoverThatCannotBeRemovedDoesNotFailTheSave) {

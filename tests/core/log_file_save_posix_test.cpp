@@ -1,9 +1,11 @@
-// A LOG save stopped halfway by the file size limit, a POSIX resource limit that makes
+// LOG saves and what POSIX systems have and Windows lacks: permission bits a save keeps,
+// symbolic links any user may make, and the file size limit, a resource limit that makes
 // writes fail as a full disk would.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -14,7 +16,34 @@
 namespace zirdan {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadFileBytes;
+
+TEST(LogFileSave, KeepsWhoMayReadTheFile) {
+  test::ScratchFolder folder;
+  const std::string path = folder.File("a.LOG");
+  test::WriteFileBytes(path, test::EncodedBytes(test::SampleLogbook(2, 7, 1)));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  TLogbook changed = test::SampleLogbook(3, 9, 1);
+  changed.Zmeneno = true;
+  ASSERT_TRUE(SaveLogbook(path, changed));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(LogFileSave, ThroughALinkReplacesTheFileItPointsTo) {
+  test::ScratchFolder folder;
+  const std::string path = folder.File("a.LOG");
+  const std::string oldBytes = test::EncodedBytes(test::SampleLogbook(2, 7, 1));
+  test::WriteFileBytes(path, oldBytes);
+  const std::string link = folder.File("link.LOG");
+  fs::create_symlink(path, link);
+  TLogbook changed = test::SampleLogbook(3, 9, 1);
+  changed.Zmeneno = true;
+  ASSERT_TRUE(SaveLogbook(link, changed));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(path), test::EncodedBytes(changed));
+  EXPECT_EQ(ReadFileBytes(path + ".bak"), oldBytes);
+}
 
 TEST(LogFileSave, AWriteFailingHalfwayKeepsTheOldFile) {
   test::ScratchFolder folder;

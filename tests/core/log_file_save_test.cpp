@@ -92,23 +92,6 @@ TEST(LogFileSave, TheBakFileHoldsThePreviousContent) {
   EXPECT_EQ(FileNamesIn(s.folder.Path()), (std::set<std::string>{"a.LOG", "a.LOG.bak"}));
 }
 
-TEST(LogFileSave, KeepsWhoMayReadTheFile) {
-  SaveOverOldFile s;
-  fs::permissions(s.path, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SaveLogbook(s.path, s.changed));
-  EXPECT_EQ(fs::status(s.path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST(LogFileSave, ThroughALinkReplacesTheFileItPointsTo) {
-  SaveOverOldFile s;
-  const std::string link = s.folder.File("link.LOG");
-  fs::create_symlink(s.path, link);
-  ASSERT_TRUE(SaveLogbook(link, s.changed));
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadFileBytes(s.path), test::EncodedBytes(s.changed));
-  EXPECT_EQ(ReadFileBytes(s.path + ".bak"), s.oldBytes);
-}
-
 // ---- Failed saves leave the previous file, remove the temporary, keep Zmeneno -----------
 
 TEST(LogFileSave, WithNoLogbookOpenFailsAndWritesNothing) {
