@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks what a user's system would get.
 # cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -P
+# (and for a cross build -DEXE_SUFFIX=.exe -DEMULATOR=wine)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -7,12 +8,12 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected bin/zirdanlog-cli share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
+set(expected bin/zirdanlog-cli${EXE_SUFFIX} share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
              share/applications/zirdanlog.desktop share/mime/packages/zirdanlog.xml
              share/icons/hicolor/scalable/apps/zirdanlog.svg
              share/icons/hicolor/scalable/mimetypes/application-zirdan.svg)
 if(WITH_EDITOR)
-  list(APPEND expected bin/zirdanlog)
+  list(APPEND expected bin/zirdanlog${EXE_SUFFIX})
 endif()
 foreach(size ${ICON_SIZES})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zirdanlog.png
@@ -59,7 +60,7 @@ endif()
 # the installed Language.ini; without it every text would read "Error".
 set(elsewhere ${BUILD_DIR}/install-check-elsewhere)
 file(MAKE_DIRECTORY ${elsewhere})
-execute_process(COMMAND ${PREFIX}/bin/zirdanlog-cli overview ${SOURCE_DIR}/data/sample.LOG --language 1
+execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/zirdanlog-cli${EXE_SUFFIX} overview ${SOURCE_DIR}/data/sample.LOG --language 1
                 WORKING_DIRECTORY ${elsewhere} RESULT_VARIABLE result OUTPUT_VARIABLE out
                 ERROR_VARIABLE err)
 if(NOT result EQUAL 0 OR NOT out MATCHES "Logbook:" OR out MATCHES "Error")

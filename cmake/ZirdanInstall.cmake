@@ -58,5 +58,7 @@ if(BUILD_TESTING)
   add_test(NAME install_into_prefix
            COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DBUILD_DIR=${CMAKE_BINARY_DIR}
                    -DPREFIX=${CMAKE_BINARY_DIR}/install-check -DWITH_EDITOR=$<TARGET_EXISTS:zirdanlog>
-                   "-DICON_SIZES=${ZIRDAN_ICON_SIZES}" -P ${CMAKE_SOURCE_DIR}/cmake/InstallCheck.cmake)
+                   "-DICON_SIZES=${ZIRDAN_ICON_SIZES}"
+                   "-DEXE_SUFFIX=${CMAKE_EXECUTABLE_SUFFIX}"
+                   "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${CMAKE_SOURCE_DIR}/cmake/InstallCheck.cmake)
 endif()

@@ -94,10 +94,20 @@ class WindowsCalls final : public FileSystemCalls {
     return -1;
   }
   int Replace(const std::string& from, const std::string& to) override {
-    return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : FailWithLastError();
+    const std::wstring target = Wide(to);
+    if (MoveFileExW(Wide(from).c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return 0;
+    // Windows refuses a move over a folder as access denied; say what it is.
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      errno = EISDIR;
+      return -1;
+    }
+    errno = ErrnoFromWindowsError(error);
+    return -1;
   }
   int Remove(const std::string& path) override {
     return DeleteFileW(Wide(path).c_str()) ? 0 : FailWithLastError();
