@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks what a user's system would get.
 # cmake -DSOURCE_DIR=.. -DBUILD_DIR=.. -DPREFIX=.. -DWITH_EDITOR=0|1 -DICON_SIZES=".." -DVERSION=..
 #       -DWITH_MAN_PAGES=0|1 -P
+# (and for a cross build -DEXE_SUFFIX=.exe -DEMULATOR=wine)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,13 +9,13 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected bin/zirdanlog-cli share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
+set(expected bin/zirdanlog-cli${EXE_SUFFIX} share/zirdanlog/Language.ini share/zirdanlog/zirdanlog.png
              share/applications/cz.brandivo.zirdanlog.desktop share/mime/packages/zirdanlog.xml
              share/metainfo/cz.brandivo.zirdanlog.metainfo.xml share/doc/zirdanlog/copyright
              share/icons/hicolor/scalable/apps/zirdanlog.svg
              share/icons/hicolor/scalable/mimetypes/application-zirdan.svg)
 if(WITH_EDITOR)
-  list(APPEND expected bin/zirdanlog)
+  list(APPEND expected bin/zirdanlog${EXE_SUFFIX})
 endif()
 # The manual pages and the compressed changelog of a Unix install.
 if(WITH_MAN_PAGES)
@@ -68,7 +69,7 @@ endif()
 # the installed Language.ini; without it every text would read "Error".
 set(elsewhere ${BUILD_DIR}/install-check-elsewhere)
 file(MAKE_DIRECTORY ${elsewhere})
-execute_process(COMMAND ${PREFIX}/bin/zirdanlog-cli overview ${SOURCE_DIR}/data/sample.LOG --language 1
+execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/zirdanlog-cli${EXE_SUFFIX} overview ${SOURCE_DIR}/data/sample.LOG --language 1
                 WORKING_DIRECTORY ${elsewhere} RESULT_VARIABLE result OUTPUT_VARIABLE out
                 ERROR_VARIABLE err)
 if(NOT result EQUAL 0 OR NOT out MATCHES "Logbook:" OR out MATCHES "Error")

@@ -102,7 +102,9 @@ if(BUILD_TESTING)
   add_test(NAME install_into_prefix
            COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DBUILD_DIR=${CMAKE_BINARY_DIR}
                    -DPREFIX=${CMAKE_BINARY_DIR}/install-check -DWITH_EDITOR=$<TARGET_EXISTS:zirdanlog>
-                   "-DICON_SIZES=${ZIRDAN_ICON_SIZES}" -DVERSION=${PROJECT_VERSION} -DWITH_MAN_PAGES=$<NOT:$<BOOL:${WIN32}>> -P ${CMAKE_SOURCE_DIR}/cmake/InstallCheck.cmake)
+                   "-DICON_SIZES=${ZIRDAN_ICON_SIZES}" -DVERSION=${PROJECT_VERSION} -DWITH_MAN_PAGES=$<NOT:$<BOOL:${WIN32}>>
+                   "-DEXE_SUFFIX=${CMAKE_EXECUTABLE_SUFFIX}"
+                   "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -P ${CMAKE_SOURCE_DIR}/cmake/InstallCheck.cmake)
   # The Debian package, checked with Debian's own tools. Sanitizer and Windows builds are
   # never packaged.
   if(TARGET zirdanlog AND NOT ZIRDAN_SANITIZE AND NOT WIN32)

@@ -18,6 +18,7 @@ function(zirdan_layer name)
     return()
   endif()
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  zirdan_keep_this_systems_sources(sources)
   if(LAYER_QT)
     file(GLOB forms CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.ui)
     list(APPEND sources ${forms})
@@ -57,4 +58,16 @@ endfunction()
 # A target with Qt classes or window headers: moc and uic run for it.
 function(zirdan_qt_target target)
   set_target_properties(${target} PROPERTIES AUTOMOC ON AUTOUIC ON)
+endfunction()
+
+# Where the systems differ, a seam has one implementation per system: NAME_posix.cpp and
+# NAME_windows.cpp; tests of one system's behaviour are NAME_posix_test.cpp or
+# NAME_windows_test.cpp. Keeps in `list` the files for the system being built for.
+function(zirdan_keep_this_systems_sources list)
+  if(WIN32)
+    list(FILTER ${list} EXCLUDE REGEX "_posix(_test)?\\.cpp$")
+  else()
+    list(FILTER ${list} EXCLUDE REGEX "_windows(_test)?\\.cpp$")
+  endif()
+  set(${list} ${${list}} PARENT_SCOPE)
 endfunction()

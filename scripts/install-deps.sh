@@ -3,6 +3,8 @@
 #   install-deps.sh           what the build, the tests and the programs use
 #   install-deps.sh --bench   also the benchmark library
 #   install-deps.sh --fuzz    also clang and its fuzzing runtime
+#   install-deps.sh --windows also MinGW-w64, GoogleTest's sources and Wine, for the Windows
+#                             build of the logic and the tool and its tests under Wine
 set -euo pipefail
 
 packages=(
@@ -17,6 +19,7 @@ for group in "$@"; do
   case "$group" in
     --bench) packages+=(libbenchmark-dev) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
     *) echo "install-deps.sh: unknown option '$group'" >&2; exit 2 ;;
   esac
 done

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <clocale>
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/cli_settings.h"
 #include "core/log_file.h"
@@ -73,13 +72,6 @@ bool LoadOrReport(const std::string& path, TLogbook& logbook) {
 char LocaleDecimalSeparator() {
   const std::lconv* conv = std::localeconv();
   return conv && conv->decimal_point && conv->decimal_point[0] ? conv->decimal_point[0] : '.';
-}
-
-std::string ExecutableDir() {
-  std::error_code ec;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return "./";
-  return exe.parent_path().string() + "/";
 }
 
 void PrintLinesUtf8(const std::vector<std::string>& lines) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/cli_common.h"
+#include "core/file_open.h"
 #include "core/log_file.h"
 
 namespace zirdan::cli {
@@ -14,7 +15,7 @@ std::optional<int> MergeDownload(const TDumpFile& dump, const std::string& sourc
   TLogbook& logbook = merged.Logbook;
   if (logPath) {
     std::error_code ec;
-    if (std::filesystem::exists(*logPath, ec)) {
+    if (std::filesystem::exists(PathFromUtf8(*logPath), ec)) {
       if (!LoadOrReport(*logPath, logbook)) return kExitFileError;
     } else {
       logbook.Nacteno = true;  // a new logbook without dives

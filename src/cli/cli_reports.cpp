@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/cli_common.h"
+#include "core/file_open.h"
 #include "core/win1250.h"
 #include "reports/report_file.h"
 
@@ -18,8 +19,8 @@ ReportDate TodayFromClock() {
 
 std::string LogbookPathText(const std::string& path) {
   std::error_code ec;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-  return Utf8ToWin1250(ec ? path : absolute.lexically_normal().string());
+  const std::filesystem::path absolute = std::filesystem::absolute(PathFromUtf8(path), ec);
+  return Utf8ToWin1250(ec ? path : Utf8FromPath(absolute.lexically_normal()));
 }
 
 int PrintOrSaveReport(const std::vector<std::string>& lines,

@@ -40,8 +40,8 @@ class AtomicFileWriter {
   OpResult Commit(bool keepBackup = false);
 
  private:
-  OpResult CreateUnnamed(mode_t mode);
-  OpResult CreateNamed(mode_t mode);
+  OpResult CreateUnnamed(unsigned permissions);
+  OpResult CreateNamed(unsigned permissions);
   void WriteOut(const char* data, std::size_t size);
   void WriteOutBuffer();
   OpResult KeepPreviousAsBackup();
@@ -53,11 +53,11 @@ class AtomicFileWriter {
   FileSystemCalls* m_calls = nullptr;
   std::string m_target;
   int m_fd = -1;
-  bool m_unnamed = false;  // an O_TMPFILE file, which vanishes if closed before it is named
-  std::string m_tempPath;  // the temporary's name while it has one
-  std::string m_buffer;    // bytes not yet handed to the system
+  bool m_unnamed = false;   // an O_TMPFILE file, which vanishes if closed before it is named
+  std::string m_tempPath;   // the temporary's name while it has one
+  std::string m_buffer;     // bytes not yet handed to the system
   bool m_finished = false;  // the temporary is complete and synced, waiting for the rename
-  OpResult m_failure;  // the first write that failed; success while none has
+  OpResult m_failure;       // the first write that failed; success while none has
 };
 
 // Writes the whole content atomically.

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/file_open.h"
+
 namespace zirdan {
 namespace {
 
@@ -141,7 +143,7 @@ OpResult LogFileReader::Open(const std::string& path) {
   Impl& d = *m_impl;
   d.Close();
   errno = 0;
-  d.file = std::fopen(path.c_str(), "rb");
+  d.file = OpenFile(path, "rb").release();
   if (!d.file)
     return ReadError({"StrDetNelzeOtevrit", {path}}, std::strerror(errno ? errno : ENOENT));
   // Reading goes through our own chunk; a second buffer inside the stream would only copy.

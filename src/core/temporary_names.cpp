@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/file_open.h"
+
 namespace zirdan {
 namespace fs = std::filesystem;
 
@@ -23,13 +25,13 @@ bool IsNameLetter(char c) {
 std::string TemporaryPathFor(const std::string& target) {
   thread_local std::mt19937 random{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> pick(0, kNameLetters.size() - 1);
-  const fs::path path(target);
+  const fs::path path = PathFromUtf8(target);
   // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "." + name (-Wrestrict).
   std::string name = ".";
-  name += path.filename().string();
+  name += Utf8FromPath(path.filename());
   name += '.';
   for (std::size_t i = 0; i < kRandomLetters; ++i) name += kNameLetters[pick(random)];
-  return (path.parent_path() / name).string();
+  return Utf8FromPath(path.parent_path() / PathFromUtf8(name));
 }
 
 bool IsTemporaryNameOf(std::string_view name, std::string_view targetName) {
@@ -43,19 +45,19 @@ bool IsTemporaryNameOf(std::string_view name, std::string_view targetName) {
 }
 
 void RemoveStaleTemporaries(const std::string& target, FileSystemCalls& calls) {
-  const fs::path path(target);
+  const fs::path path = PathFromUtf8(target);
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const std::string targetName = path.filename().string();
+  const std::string targetName = Utf8FromPath(path.filename());
   const auto staleBefore = fs::file_time_type::clock::now() - kStaleTemporaryAge;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!IsTemporaryNameOf(it->path().filename().string(), targetName)) continue;
+    if (!IsTemporaryNameOf(Utf8FromPath(it->path().filename()), targetName)) continue;
     // Never follow a link or enter a folder: only a file the writer itself could have made.
     std::error_code entryError;
     if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
     const auto written = fs::last_write_time(it->path(), entryError);
     if (entryError || written >= staleBefore) continue;
-    calls.Unlink(it->path().c_str());
+    calls.Remove(Utf8FromPath(it->path()));
   }
 }
 

@@ -3,9 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "core/file_open.h"
 #include "core/log_file.h"
 
 namespace zirdan {
@@ -15,9 +14,9 @@ namespace {
 // The size and time of the file; false when it is not a readable regular file.
 bool StatFile(const std::string& path, DiskState& state) {
   std::error_code ec;
-  const auto size = fs::file_size(path, ec);
+  const auto size = fs::file_size(PathFromUtf8(path), ec);
   if (ec) return false;
-  const auto time = fs::last_write_time(path, ec);
+  const auto time = fs::last_write_time(PathFromUtf8(path), ec);
   if (ec) return false;
   state.Size = size;
   state.ModifiedNs =
@@ -25,12 +24,6 @@ bool StatFile(const std::string& path, DiskState& state) {
   return true;
 }
 
-bool ReadBytes(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), {});
-  return !in.bad();
-}
 
 }  // namespace
 
@@ -55,7 +48,7 @@ DiskState ReadDiskState(const std::string& path) {
   std::string bytes;
   // Size and time first: a write that comes between them and the read changes the time, so
   // the hash of the bytes read is what a later check compares.
-  if (!StatFile(path, state) || !ReadBytes(path, bytes)) return DiskState{};
+  if (!StatFile(path, state) || !ReadFileBytes(path, bytes)) return DiskState{};
   state.Exists = true;
   state.Hash = ContentHash(bytes);
   return state;
@@ -64,7 +57,7 @@ DiskState ReadDiskState(const std::string& path) {
 OpResult LoadLogbookWithState(const std::string& path, TLogbook& logbook, DiskState& state) {
   state = DiskState{};
   std::string bytes;
-  if (!StatFile(path, state) || !ReadBytes(path, bytes))
+  if (!StatFile(path, state) || !ReadFileBytes(path, bytes))
     return LoadLogbook(path, logbook);  // the reader names the file and the reason
   state.Exists = true;
   state.Hash = ContentHash(bytes);

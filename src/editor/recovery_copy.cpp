@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "core/atomic_file.h"
+#include "core/file_open.h"
 #include "editor/disk_state.h"
 
 namespace zirdan {
@@ -26,8 +25,9 @@ std::string Hex(uint64_t value) {
 }
 
 std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  std::string text;
+  ReadFileBytes(path, text);
+  return text;
 }
 
 }  // namespace
@@ -38,19 +38,19 @@ RecoveryCopy::RecoveryCopy(std::string folder, FileLockFactory locks)
 RecoveryCopy::~RecoveryCopy() = default;
 
 std::string RecoveryCopy::LogPath(const std::string& stem) const {
-  return (fs::path(m_folder) / (stem + kLogEnding)).string();
+  return Utf8FromPath(PathFromUtf8(m_folder) / (stem + kLogEnding));
 }
 
 std::string RecoveryCopy::PathFile(const std::string& stem) const {
-  return (fs::path(m_folder) / (stem + kPathEnding)).string();
+  return Utf8FromPath(PathFromUtf8(m_folder) / (stem + kPathEnding));
 }
 
 std::string RecoveryCopy::StemFor(const std::string& logbookPath, bool neverSaved) {
   if (!neverSaved) {
     std::error_code ec;
-    fs::path absolute = fs::absolute(logbookPath, ec);
-    if (ec) absolute = logbookPath;
-    return "log-" + Hex(ContentHash(absolute.lexically_normal().string()));
+    fs::path absolute = fs::absolute(PathFromUtf8(logbookPath), ec);
+    if (ec) absolute = PathFromUtf8(logbookPath);
+    return "log-" + Hex(ContentHash(Utf8FromPath(absolute.lexically_normal())));
   }
   if (m_newStem.empty()) {
     std::random_device random;
@@ -67,12 +67,12 @@ OpResult RecoveryCopy::Write(const TLogbook& logbook, const std::string& logbook
   const std::string stem = StemFor(logbookPath, neverSaved);
   if (!m_stem.empty() && m_stem != stem) {
     std::error_code ec;
-    fs::remove(LogPath(m_stem), ec);
-    fs::remove(PathFile(m_stem), ec);
+    fs::remove(PathFromUtf8(LogPath(m_stem)), ec);
+    fs::remove(PathFromUtf8(PathFile(m_stem)), ec);
   }
   m_stem = stem;
   std::error_code ec;
-  fs::create_directories(m_folder, ec);
+  fs::create_directories(PathFromUtf8(m_folder), ec);
   if (ec)
     return OpResult::FailureKey(kWriteErrorKey)
         .With("StrDetNelzeVytvoritSlozku", {m_folder})
@@ -96,13 +96,13 @@ void RecoveryCopy::Remove() {
 
 void RecoveryCopy::Discard(const PendingCopy& copy) const {
   std::error_code ec;
-  fs::remove(LogPath(copy.Stem), ec);
-  fs::remove(PathFile(copy.Stem), ec);
+  fs::remove(PathFromUtf8(LogPath(copy.Stem)), ec);
+  fs::remove(PathFromUtf8(PathFile(copy.Stem)), ec);
 }
 
 bool RecoveryCopy::OwnedByLiveEditor(const PendingCopy& copy) const {
   std::error_code ec;
-  const bool hasFile = fs::is_regular_file(copy.LogbookPath, ec);
+  const bool hasFile = fs::is_regular_file(PathFromUtf8(copy.LogbookPath), ec);
   LockAttempt attempt;
   // Taken only to look: released again at once.
   (void)TryLockFile(m_locks, hasFile ? copy.LogbookPath : LogPath(copy.Stem), attempt);
@@ -113,15 +113,15 @@ std::vector<PendingCopy> RecoveryCopy::Pending() const {
   std::vector<PendingCopy> pending;
   if (!Enabled()) return pending;
   std::error_code ec;
-  for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, ec)) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(PathFromUtf8(m_folder), ec)) {
     const fs::path name = entry.path().filename();
     if (name.extension() != kPathEnding) continue;
-    PendingCopy copy{name.stem().string(), ReadText(entry.path().string())};
+    PendingCopy copy{Utf8FromPath(name.stem()), ReadText(Utf8FromPath(entry.path()))};
     if (copy.Stem == m_stem) continue;  // this editor's own
     std::error_code timeError;
-    const fs::file_time_type copied = fs::last_write_time(LogPath(copy.Stem), timeError);
+    const fs::file_time_type copied = fs::last_write_time(PathFromUtf8(LogPath(copy.Stem)), timeError);
     if (timeError || OwnedByLiveEditor(copy)) continue;
-    const fs::file_time_type saved = fs::last_write_time(copy.LogbookPath, timeError);
+    const fs::file_time_type saved = fs::last_write_time(PathFromUtf8(copy.LogbookPath), timeError);
     if (!timeError && saved >= copied) {
       Discard(copy);  // saved after the copy was made
       continue;

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 
+#include "core/file_open.h"
 #include "env/data_files.h"
 
 namespace zirdan {
@@ -49,43 +50,28 @@ struct NamedContext {
 
 // The windows' own contexts. The message box has none: it belongs to whatever asked.
 constexpr std::array kWindows = {
-    NamedContext{"FormMain", kHelpMainWindow},
-    NamedContext{"DialogTyp", kHelpDiveType},
-    NamedContext{"DialogAktivita", kHelpActivity},
-    NamedContext{"DialogChyby", kHelpErrors},
+    NamedContext{"FormMain", kHelpMainWindow},       NamedContext{"DialogTyp", kHelpDiveType},
+    NamedContext{"DialogAktivita", kHelpActivity},   NamedContext{"DialogChyby", kHelpErrors},
     NamedContext{"FormQuery", kHelpDiveFields},  // the pick lists of earlier values
-    NamedContext{"FormPrenos", kHelpDownload},
-    NamedContext{"FormInfo", kHelpDownload},
-    NamedContext{"FormVyber", kHelpImport},
-    NamedContext{"FormGraf", kHelpGraphWindow},
-    NamedContext{"FormStatistika", kHelpStatistics},
-    NamedContext{"FormPrehled", kHelpOverview},
-    NamedContext{"FormHledat", kHelpSearch},
-    NamedContext{"FormCislo", kHelpRenumber},
-    NamedContext{"FormHodnota", kHelpSettings},
-    NamedContext{"FormJazyk", kHelpSettings},
+    NamedContext{"FormPrenos", kHelpDownload},       NamedContext{"FormInfo", kHelpDownload},
+    NamedContext{"FormVyber", kHelpImport},          NamedContext{"FormGraf", kHelpGraphWindow},
+    NamedContext{"FormStatistika", kHelpStatistics}, NamedContext{"FormPrehled", kHelpOverview},
+    NamedContext{"FormHledat", kHelpSearch},         NamedContext{"FormCislo", kHelpRenumber},
+    NamedContext{"FormHodnota", kHelpSettings},      NamedContext{"FormJazyk", kHelpSettings},
     NamedContext{"DialogTisk", kHelpPrintRange},
 };
 
 // The main window's controls with a topic of their own; the fields not named here share
 // the dive-fields page.
 constexpr std::array kMainWindowControls = {
-    NamedContext{"ListBox1", kHelpDiveList},
-    NamedContext{"EditPoznamka", kHelpNote},
-    NamedContext{"LabelPoznamka", kHelpNote},
-    NamedContext{"SoupakPoznamka", kHelpNote},
-    NamedContext{"EditJiny", kHelpOtherField},
-    NamedContext{"EditTypPonoru", kHelpDiveType},
-    NamedContext{"Button1", kHelpDiveType},
-    NamedContext{"EditTypAktivity", kHelpActivity},
-    NamedContext{"Button2", kHelpActivity},
-    NamedContext{"EditChyby", kHelpErrors},
-    NamedContext{"Button3", kHelpErrors},
-    NamedContext{"PaintBox1", kHelpShowGraph},
-    NamedContext{"Spotreba", kHelpDiveFields},
-    NamedContext{"Plnost", kHelpDiveFields},
-    NamedContext{"Button4", kHelpDiveFields},
-    NamedContext{"Button5", kHelpDiveFields},
+    NamedContext{"ListBox1", kHelpDiveList},   NamedContext{"EditPoznamka", kHelpNote},
+    NamedContext{"LabelPoznamka", kHelpNote},  NamedContext{"SoupakPoznamka", kHelpNote},
+    NamedContext{"EditJiny", kHelpOtherField}, NamedContext{"EditTypPonoru", kHelpDiveType},
+    NamedContext{"Button1", kHelpDiveType},    NamedContext{"EditTypAktivity", kHelpActivity},
+    NamedContext{"Button2", kHelpActivity},    NamedContext{"EditChyby", kHelpErrors},
+    NamedContext{"Button3", kHelpErrors},      NamedContext{"PaintBox1", kHelpShowGraph},
+    NamedContext{"Spotreba", kHelpDiveFields}, NamedContext{"Plnost", kHelpDiveFields},
+    NamedContext{"Button4", kHelpDiveFields},  NamedContext{"Button5", kHelpDiveFields},
     NamedContext{"Button6", kHelpDiveFields},
 };
 
@@ -154,9 +140,9 @@ std::string HelpPageFile(int language, int context) {
 std::string FindHelpPage(const std::string& executableDir, int language, int context) {
   const std::string own = FindDataFile(executableDir, HelpPageFile(language, context));
   std::error_code ec;
-  if (std::filesystem::exists(own, ec)) return own;
+  if (std::filesystem::exists(PathFromUtf8(own), ec)) return own;
   const std::string english = FindDataFile(executableDir, HelpPageFile(1, context));
-  return std::filesystem::exists(english, ec) ? english : own;
+  return std::filesystem::exists(PathFromUtf8(english), ec) ? english : own;
 }
 
 int HelpContextOfControl(std::string_view window, std::string_view control) {

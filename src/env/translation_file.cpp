@@ -1,11 +1,12 @@
 #include "env/translation_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <vector>
 
+#include "core/file_open.h"
 #include "core/win1250.h"
 
 namespace zirdan {
@@ -91,7 +92,7 @@ TTranslationFile TTranslationFile::Parse(std::string_view bytes) {
   // an optional: GCC 12 at -O3 falsely reports the optional's value as uninitialised.
   constexpr std::size_t kNoSection = std::numeric_limits<std::size_t>::max();
   std::size_t current = kNoSection;
-  std::size_t kept = 0;                // sections and keys kept so far
+  std::size_t kept = 0;  // sections and keys kept so far
 
   for (std::size_t pos = 0; pos < text.size();) {
     std::size_t end = text.find_first_of("\r\n", pos);
@@ -139,15 +140,14 @@ TTranslationFile TTranslationFile::Parse(std::string_view bytes) {
 TTranslationFile TTranslationFile::Load(const std::string& path) {
   // Only a regular file: a pipe or a device could block the reader or never end.
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return {};
-  std::ifstream in(path, std::ios::binary);
+  if (!std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return {};
+  const FilePtr in = OpenFile(path, "rb");
   if (!in) return {};
   std::string content;
   std::vector<char> buffer(64 * 1024);
   while (content.size() < kMaxFileSize) {
     const std::size_t want = std::min(buffer.size(), kMaxFileSize - content.size());
-    in.read(buffer.data(), static_cast<std::streamsize>(want));
-    const auto got = static_cast<std::size_t>(in.gcount());
+    const std::size_t got = std::fread(buffer.data(), 1, want, in.get());
     content.append(buffer.data(), got);
     if (got < want) break;
   }

@@ -8,15 +8,11 @@
 #include <memory>
 
 #include "core/file_messages.h"
+#include "core/file_open.h"
 
 namespace zirdan {
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // `what` (a message key) could not be done to the file at `path`, for the system's reason
 // in errno; a failure of `message`.
@@ -72,7 +68,7 @@ std::string DumpBytes(const TDumpFile& dump) {
 }
 
 OpResult ReadDumpFile(const std::string& path, TDumpFile& dump) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file = OpenFile(path, "rb");
   if (!file) return SystemFailure(kReadErrorKey, "StrDetNelzeOtevrit", path);
   std::array<uint8_t, kDumpFileSize> bytes{};
   const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
@@ -86,7 +82,7 @@ OpResult ReadDumpFile(const std::string& path, TDumpFile& dump) {
 }
 
 OpResult WriteDumpFile(const std::string& path, const TDumpFile& dump) {
-  FilePtr file(std::fopen(path.c_str(), "wb"));
+  FilePtr file = OpenFile(path, "wb");
   if (!file) return SystemFailure(kWriteErrorKey, "StrDetNelzeVytvorit", path);
   const std::string bytes = DumpBytes(dump);
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())

@@ -78,6 +78,20 @@ TEST(ToolHelp, EndsWithTheExitCodesAndIsTheAnswerToNoCommand) {
   EXPECT_NE(unknown.err.find("'no-such-command'"), std::string::npos) << unknown.err;
 }
 
+// A tool built without Qt names the subcommands of its Qt part as such, not as unknown.
+TEST(ToolHelp, TheQtPartsCommandsNeedTheFullBuild) {
+  if (test::ToolHasQtPart()) GTEST_SKIP() << "this tool has its Qt part";
+  EXPECT_NE(RunTool({"--help"}).out.find("built without Qt"), std::string::npos);
+  for (const std::string name : {"print", "receive", "simulate"}) {
+    const ToolRun run = RunTool({name, "x.LOG"});
+    EXPECT_EQ(run.exitCode, 2) << name;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "zirdanlog-cli: '" + name +
+                           "' needs the full build of the tool, with Qt; this one is built "
+                           "without it\n");
+  }
+}
+
 // The help lists the subcommands by name, whatever order they were linked in.
 TEST(CommandUsage, TableCoversEveryCommand) {
   const bool qt = test::ToolHasQtPart();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "core/file_open.h"
 #include "core/log_file.h"
 #include "core/win1250.h"
 #include "reports/report_fixtures.h"
@@ -68,7 +69,8 @@ TEST_F(ReportsCliTest, StatsPrintsTheStatisticsInUtf8) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out, "\n");
   ASSERT_GT(lines.size(), 10u);
-  const std::string absolute = std::filesystem::absolute(LogPath()).lexically_normal().string();
+  const std::string absolute =
+      Utf8FromPath(std::filesystem::absolute(PathFromUtf8(LogPath())).lexically_normal());
   EXPECT_EQ(lines[0], "Deník: " + absolute);
   EXPECT_EQ(lines[1], std::string(Utf8ToWin1250(lines[0]).size(), '-'));
   EXPECT_TRUE(std::regex_match(lines[3], std::regex("Stav ke dni \\d\\d\\.\\d\\d\\.\\d{4}")))

@@ -2,9 +2,7 @@
 // previous file alone, texts that cannot be stored, the compatible activity format, and
 // the fuzzing seed files.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -94,23 +92,6 @@ TEST(LogFileSave, TheBakFileHoldsThePreviousContent) {
   EXPECT_EQ(FileNamesIn(s.folder.Path()), (std::set<std::string>{"a.LOG", "a.LOG.bak"}));
 }
 
-TEST(LogFileSave, KeepsWhoMayReadTheFile) {
-  SaveOverOldFile s;
-  fs::permissions(s.path, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SaveLogbook(s.path, s.changed));
-  EXPECT_EQ(fs::status(s.path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST(LogFileSave, ThroughALinkReplacesTheFileItPointsTo) {
-  SaveOverOldFile s;
-  const std::string link = s.folder.File("link.LOG");
-  fs::create_symlink(s.path, link);
-  ASSERT_TRUE(SaveLogbook(link, s.changed));
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadFileBytes(s.path), test::EncodedBytes(s.changed));
-  EXPECT_EQ(ReadFileBytes(s.path + ".bak"), s.oldBytes);
-}
-
 // ---- Failed saves leave the previous file, remove the temporary, keep Zmeneno -----------
 
 TEST(LogFileSave, WithNoLogbookOpenFailsAndWritesNothing) {
@@ -148,22 +129,6 @@ TEST(LogFileSave, OverAReadOnlyFileFailsAndKeepsIt) {
   fs::permissions(s.folder.Path(), fs::perms::all);
   EXPECT_CHILD_PASSED(
       RunInChild([&] { return ExpectFailedSave(s.path, s.changed, "StrDetNelzeZapsat"); }, true));
-  s.ExpectOldFileUntouched();
-}
-
-TEST(LogFileSave, AWriteFailingHalfwayKeepsTheOldFile) {
-  SaveOverOldFile s;
-  s.changed = SampleLogbook(400, kGrafSize);  // about 850 kB
-  s.changed.Zmeneno = true;
-  // The file size limit makes writes fail past 300 kB, as a full disk would.
-  EXPECT_CHILD_PASSED(RunInChild(
-      [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{300 * 1024, RLIM_INFINITY};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("SKIP: no file size limit");
-        return ExpectFailedSave(s.path, s.changed, "File too large");
-      },
-      false));
   s.ExpectOldFileUntouched();
 }
 

@@ -96,8 +96,10 @@ TEST(HelpTopics, EveryContextOfTheWindowsHasAPageInBothLanguages) {
 // pages leads to a page of the same language.
 TEST(HelpTopics, PagesAndTheirLinksAreCompleteInBothLanguages) {
   std::set<std::string> english, czech;
-  for (const auto& e : fs::directory_iterator(kHelp / "en")) english.insert(e.path().filename());
-  for (const auto& e : fs::directory_iterator(kHelp / "cs")) czech.insert(e.path().filename());
+  for (const auto& e : fs::directory_iterator(kHelp / "en"))
+    english.insert(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(kHelp / "cs"))
+    czech.insert(e.path().filename().string());
   EXPECT_EQ(english, czech);
   EXPECT_EQ(english.size(), HelpTopics().size());
 
@@ -121,7 +123,8 @@ TEST(HelpTopics, PagesAndTheirLinksAreCompleteInBothLanguages) {
 // The pages follow the language of the translation file: its second language is Czech.
 // A language without pages of its own, or a page missing in it, reads the English one.
 TEST(HelpTopics, PagesFollowTheLanguageAndFallBackToEnglish) {
-  const auto names = LanguageNames(TTranslationFile::Load((kSource / "data/Language.ini").string()));
+  const auto names =
+      LanguageNames(TTranslationFile::Load((kSource / "data/Language.ini").string()));
   ASSERT_GE(names.size(), 2u);
   EXPECT_EQ(names[0], "English");
   EXPECT_EQ(HelpPageFile(1, kHelpDiveList), "help/en/dive_list.html");

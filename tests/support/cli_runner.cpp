@@ -1,38 +1,11 @@
 #include "support/cli_runner.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace zirdan::test {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Quote(const std::string& word) {
-  std::string q = "'";
-  for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-}  // namespace
-
-ToolRun RunTool(const std::vector<std::string>& args, const std::string& environment) {
-  ScratchFolder capture;
-  std::string command = environment.empty() ? "" : environment + " ";
-  command += Quote(ZIRDAN_CLI_PATH);
-  for (const std::string& a : args) command += " " + Quote(a);
-  command += " >" + Quote(capture.File("out")) + " 2>" + Quote(capture.File("err"));
-  ToolRun run;
-  const int status = std::system(command.c_str());
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadFileBytes(capture.File("out"));
-  run.err = ReadFileBytes(capture.File("err"));
-  return run;
-}
 
 std::vector<std::string> ListedCommands() {
   // The help lists one "  NAME  summary" line per subcommand between "Commands:" and a

@@ -1,10 +1,8 @@
 #include "support/failing_file_system_calls.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
 namespace zirdan::test {
+
+FailingFileSystemCalls::FailingFileSystemCalls() : m_system(OperatingSystemCalls()) {}
 
 bool FailingFileSystemCalls::Fails(const char* kind) {
   ++m_count;
@@ -20,47 +18,56 @@ bool FailingFileSystemCalls::Fails(const char* kind) {
   return false;
 }
 
-int FailingFileSystemCalls::Open(const char* path, int flags, mode_t mode) {
-#ifdef O_TMPFILE
-  if (m_refuseUnnamed && (flags & O_TMPFILE) == O_TMPFILE) {
+int FailingFileSystemCalls::CreateUnnamed(const std::string& folder, unsigned permissions) {
+  if (m_refuseUnnamed) {
     errno = m_refuseUnnamed;
     return -1;
   }
-#endif
-  return Fails("open") ? -1 : ::open(path, flags, mode);
+  return Fails("open") ? -1 : m_system.CreateUnnamed(folder, permissions);
 }
 
-ssize_t FailingFileSystemCalls::Write(int fd, const void* data, std::size_t size) {
+int FailingFileSystemCalls::CreateNew(const std::string& path, unsigned permissions) {
+  return Fails("open") ? -1 : m_system.CreateNew(path, permissions);
+}
+
+std::ptrdiff_t FailingFileSystemCalls::Write(int fd, const void* data, std::size_t size) {
   if (Fails("write")) return -1;
-  return ::write(fd, data, m_shortWrites && size > 1 ? size / 2 : size);
+  return m_system.Write(fd, data, m_shortWrites && size > 1 ? size / 2 : size);
 }
 
-int FailingFileSystemCalls::Fsync(int fd) {
-  return Fails("fsync") ? -1 : ::fsync(fd);
+int FailingFileSystemCalls::Flush(int fd) {
+  return Fails("fsync") ? -1 : m_system.Flush(fd);
 }
 
 int FailingFileSystemCalls::Close(int fd) {
   // A failing close still releases the descriptor, as on Linux.
   if (Fails("close")) {
     const int error = errno;
-    ::close(fd);
+    m_system.Close(fd);
     errno = error;
     return -1;
   }
-  return ::close(fd);
+  return m_system.Close(fd);
 }
 
-int FailingFileSystemCalls::Linkat(int fromFolder, const char* from, int toFolder, const char* to,
-                                   int flags) {
-  return Fails("link") ? -1 : ::linkat(fromFolder, from, toFolder, to, flags);
+int FailingFileSystemCalls::Link(const std::string& from, const std::string& to) {
+  return Fails("link") ? -1 : m_system.Link(from, to);
 }
 
-int FailingFileSystemCalls::Rename(const char* from, const char* to) {
-  return Fails("rename") ? -1 : ::rename(from, to);
+int FailingFileSystemCalls::LinkUnnamed(int fd, const std::string& to) {
+  return Fails("link") ? -1 : m_system.LinkUnnamed(fd, to);
 }
 
-int FailingFileSystemCalls::Unlink(const char* path) {
-  return Fails("unlink") ? -1 : ::unlink(path);
+int FailingFileSystemCalls::Replace(const std::string& from, const std::string& to) {
+  return Fails("rename") ? -1 : m_system.Replace(from, to);
+}
+
+int FailingFileSystemCalls::Remove(const std::string& path) {
+  return Fails("unlink") ? -1 : m_system.Remove(path);
+}
+
+int FailingFileSystemCalls::FlushFolder(const std::string& folder) {
+  return Fails("fsync") ? -1 : m_system.FlushFolder(folder);
 }
 
 }  // namespace zirdan::test

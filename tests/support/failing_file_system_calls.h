@@ -10,12 +10,14 @@
 
 namespace zirdan::test {
 
-// The operating system's file calls, counted, with faults on request: the n-th call fails
-// with EIO (as a database's I/O-error tests do), every call of one kind fails, unnamed
-// temporary files are refused as a file system without them would, or writes take only
-// part of what they are given.
+// The operating system's file calls (whichever system the build is for), counted, with
+// faults on request: the n-th call fails with EIO (as a database's I/O-error tests do),
+// every call of one kind fails, unnamed temporary files are refused as a file system
+// without them would, or writes take only part of what they are given.
 class FailingFileSystemCalls : public FileSystemCalls {
  public:
+  FailingFileSystemCalls();
+
   // Call number `n` (counted from 1 over all kinds) fails with EIO; 0 = none.
   void FailCallNumber(int n) { m_failAt = n; }
   // Every call of `kind` ("open", "write", "fsync", "close", "link", "rename", "unlink")
@@ -30,18 +32,22 @@ class FailingFileSystemCalls : public FileSystemCalls {
   const std::string& FailedCall() const { return m_failedCall; }
   int CallCount() const { return m_count; }
 
-  int Open(const char* path, int flags, mode_t mode) override;
-  ssize_t Write(int fd, const void* data, std::size_t size) override;
-  int Fsync(int fd) override;
+  int CreateUnnamed(const std::string& folder, unsigned permissions) override;
+  int CreateNew(const std::string& path, unsigned permissions) override;
+  std::ptrdiff_t Write(int fd, const void* data, std::size_t size) override;
+  int Flush(int fd) override;
   int Close(int fd) override;
-  int Linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) override;
-  int Rename(const char* from, const char* to) override;
-  int Unlink(const char* path) override;
+  int Link(const std::string& from, const std::string& to) override;
+  int LinkUnnamed(int fd, const std::string& to) override;
+  int Replace(const std::string& from, const std::string& to) override;
+  int Remove(const std::string& path) override;
+  int FlushFolder(const std::string& folder) override;
 
  private:
   // Counts a call of `kind`; true (with errno set) when it is to fail.
   bool Fails(const char* kind);
 
+  FileSystemCalls& m_system;
   int m_failAt = 0;
   std::map<std::string, int> m_failEvery;
   int m_refuseUnnamed = 0;

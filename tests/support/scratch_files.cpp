@@ -1,15 +1,11 @@
 #include "support/scratch_files.h"
 
-#include <fcntl.h>
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 #include <system_error>
 #include <utility>
+
+#include "core/file_open.h"
 
 namespace zirdan::test {
 namespace fs = std::filesystem;
@@ -20,7 +16,7 @@ std::atomic<int> g_folderCount{0};
 
 ScratchFolder::ScratchFolder() {
   m_path = fs::temp_directory_path() /
-           ("zirdan-test-" + std::to_string(getpid()) + "-" + std::to_string(g_folderCount++));
+           ("zirdan-test-" + std::to_string(ProcessId()) + "-" + std::to_string(g_folderCount++));
   fs::remove_all(m_path);
   fs::create_directories(m_path);
 }
@@ -34,67 +30,31 @@ ScratchFolder::~ScratchFolder() {
   fs::remove_all(m_path, ec);
 }
 
+std::string ScratchFolder::File(const std::string& name) const {
+  return Utf8FromPath(m_path / PathFromUtf8(name));
+}
+
 std::string ReadFileBytes(const std::string& path) {
   // Copied buffer by buffer: character by character takes long for files of megabytes.
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  if (in) bytes << in.rdbuf();
-  return std::move(bytes).str();
+  std::string bytes;
+  const FilePtr in = OpenFile(path, "rb");
+  if (!in) return bytes;
+  char buffer[64 * 1024];
+  while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, in.get()))
+    bytes.append(buffer, got);
+  return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  const FilePtr out = OpenFile(path, "wb");
+  if (out) std::fwrite(bytes.data(), 1, bytes.size(), out.get());
 }
 
 std::set<std::string> FileNamesIn(const fs::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
+    names.insert(Utf8FromPath(entry.path().filename()));
   return names;
-}
-
-bool UnnamedFilesWorkIn(const fs::path& folder) {
-#ifdef O_TMPFILE
-  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  const bool named = access(("/proc/self/fd/" + std::to_string(fd)).c_str(), F_OK) == 0;
-  close(fd);
-  return named;
-#else
-  (void)folder;
-  return false;
-#endif
-}
-
-std::string RunInChild(const std::function<std::string()>& check, bool unprivileged) {
-  int fds[2];
-  if (pipe(fds) != 0) return "SKIP: no pipe";
-  const pid_t pid = fork();
-  if (pid < 0) return "SKIP: cannot fork";
-  if (pid == 0) {
-    close(fds[0]);
-    std::string answer;
-    constexpr uid_t kNobody = 65534;
-    if (unprivileged && geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-      answer = "SKIP: cannot give up root rights";
-    else
-      answer = check();
-    if (write(fds[1], answer.data(), answer.size()) < 0) _exit(2);
-    _exit(0);  // skips the test framework's and the leak checker's exit work
-  }
-  close(fds[1]);
-  std::string answer;
-  char buffer[512];
-  ssize_t n;
-  while ((n = read(fds[0], buffer, sizeof buffer)) > 0) answer.append(buffer, n);
-  close(fds[0]);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return "the child process ended abnormally (status " + std::to_string(status) + ") " + answer;
-  return answer;
 }
 
 }  // namespace zirdan::test

@@ -1,3 +1,4 @@
+// POSIX only: the serial line is a pair of pseudo-terminals.
 // A download over a serial line: `simulate` plays the dive computer on one pseudo-terminal,
 // `receive` listens on another, and the test carries the bytes from one to the other as the
 // interface cable would.

@@ -1,3 +1,4 @@
+// POSIX only: the save runs in a forked child that SIGKILL stops.
 // A LOG save killed (SIGKILL) at many moments, from before its first write to after its
 // rename: the logbook on disk is always byte for byte the old one or the new one, the .bak
 // holds the old one when the new one is in place, and with unnamed temporaries no file is
