@@ -2,11 +2,14 @@
 
 #include <filesystem>
 
+#include "core/file_open.h"
+
 namespace zirdan {
 
 std::string LockPathFor(const std::string& path) {
-  const std::filesystem::path file(path);
-  return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
+  const std::filesystem::path file = PathFromUtf8(path);
+  return Utf8FromPath(file.parent_path() /
+                      PathFromUtf8("." + Utf8FromPath(file.filename()) + ".lock"));
 }
 
 std::unique_ptr<FileLock> TryLockFile(const FileLockFactory& locks, const std::string& path,

@@ -24,7 +24,6 @@ bool StatFile(const std::string& path, DiskState& state) {
   return true;
 }
 
-
 }  // namespace
 
 bool DiskState::SameContent(const DiskState& other) const {

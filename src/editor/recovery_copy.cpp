@@ -119,7 +119,8 @@ std::vector<PendingCopy> RecoveryCopy::Pending() const {
     PendingCopy copy{Utf8FromPath(name.stem()), ReadText(Utf8FromPath(entry.path()))};
     if (copy.Stem == m_stem) continue;  // this editor's own
     std::error_code timeError;
-    const fs::file_time_type copied = fs::last_write_time(PathFromUtf8(LogPath(copy.Stem)), timeError);
+    const fs::file_time_type copied =
+        fs::last_write_time(PathFromUtf8(LogPath(copy.Stem)), timeError);
     if (timeError || OwnedByLiveEditor(copy)) continue;
     const fs::file_time_type saved = fs::last_write_time(PathFromUtf8(copy.LogbookPath), timeError);
     if (!timeError && saved >= copied) {
