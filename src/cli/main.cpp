@@ -15,7 +15,8 @@ namespace {
 
 // The subcommands of the tool's Qt part (src/cli/qt_*.cpp), which a tool built without Qt
 // lacks: it names them as such rather than as unknown commands.
-constexpr std::array<std::string_view, 3> kQtPartCommands = {"print", "receive", "simulate"};
+constexpr std::array<std::string_view, 4> kQtPartCommands = {"ports", "print", "receive",
+                                                             "simulate"};
 
 bool IsMissingQtPartCommand(std::string_view name) {
   return std::find(kQtPartCommands.begin(), kQtPartCommands.end(), name) != kQtPartCommands.end() &&
@@ -31,8 +32,9 @@ void PrintToolHelp(std::FILE* out) {
   for (const Command& c : Commands()) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
   if (IsMissingQtPartCommand(kQtPartCommands[0]))
     std::fputs(
-        "\nThis tool is built without Qt: print, receive and simulate are in the full build\n"
-        "only, and the editor's stored settings are not read (a fresh editor's are used).\n",
+        "\nThis tool is built without Qt: ports, print, receive and simulate are in the full\n"
+        "build only, and the editor's stored settings are not read (a fresh editor's are\n"
+        "used).\n",
         out);
   std::fputs("\n'zirdanlog-cli COMMAND --help' describes one command.\n", out);
   std::fputs(kExitCodesHelp, out);

@@ -82,7 +82,7 @@ TEST(ToolHelp, EndsWithTheExitCodesAndIsTheAnswerToNoCommand) {
 TEST(ToolHelp, TheQtPartsCommandsNeedTheFullBuild) {
   if (test::ToolHasQtPart()) GTEST_SKIP() << "this tool has its Qt part";
   EXPECT_NE(RunTool({"--help"}).out.find("built without Qt"), std::string::npos);
-  for (const std::string name : {"print", "receive", "simulate"}) {
+  for (const std::string name : {"ports", "print", "receive", "simulate"}) {
     const ToolRun run = RunTool({name, "x.LOG"});
     EXPECT_EQ(run.exitCode, 2) << name;
     EXPECT_EQ(run.out, "");

@@ -45,6 +45,7 @@ class FailureReportTest : public ::testing::Test {
 };
 
 TEST_F(FailureReportTest, ALoadFailureNamesTheFileThenTheReadErrorAndWhy) {
+  if (!test::ToolHasQtPart()) GTEST_SKIP() << "only the tool's Qt part reads the editor's settings";
   const std::string missing = m_folder.File("none.LOG");
   const test::ToolRun run = RunTool({"json", missing}, EnglishEditor());
   EXPECT_EQ(run.exitCode, 1);
