@@ -81,7 +81,7 @@ if(WITH_EDITOR)
   list(APPEND programs zirdanlog)
 endif()
 foreach(program ${programs})
-  execute_process(COMMAND ${PREFIX}/bin/${program} --version RESULT_VARIABLE result
+  execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/${program}${EXE_SUFFIX} --version RESULT_VARIABLE result
                   OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT result EQUAL 0 OR NOT out STREQUAL "${program} (Zirdan LOG Editor) ${VERSION}\n")
     message(FATAL_ERROR "${program} --version (${result}): ${out}${err}")

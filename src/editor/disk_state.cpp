@@ -11,16 +11,12 @@ namespace zirdan {
 namespace fs = std::filesystem;
 namespace {
 
-// The size and time of the file; false when it is not a readable regular file.
+// The size of the file; false when it is not a readable regular file.
 bool StatFile(const std::string& path, DiskState& state) {
   std::error_code ec;
   const auto size = fs::file_size(PathFromUtf8(path), ec);
   if (ec) return false;
-  const auto time = fs::last_write_time(PathFromUtf8(path), ec);
-  if (ec) return false;
   state.Size = size;
-  state.ModifiedNs =
-      std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
   return true;
 }
 
@@ -29,8 +25,7 @@ bool StatFile(const std::string& path, DiskState& state) {
 bool DiskState::SameContent(const DiskState& other) const {
   if (Exists != other.Exists) return false;
   if (!Exists) return true;
-  if (Size != other.Size) return false;
-  return ModifiedNs == other.ModifiedNs || Hash == other.Hash;
+  return Size == other.Size && Hash == other.Hash;
 }
 
 uint64_t ContentHash(std::string_view bytes) {
@@ -45,8 +40,6 @@ uint64_t ContentHash(std::string_view bytes) {
 DiskState ReadDiskState(const std::string& path) {
   DiskState state;
   std::string bytes;
-  // Size and time first: a write that comes between them and the read changes the time, so
-  // the hash of the bytes read is what a later check compares.
   if (!StatFile(path, state) || !ReadFileBytes(path, bytes)) return DiskState{};
   state.Exists = true;
   state.Hash = ContentHash(bytes);

@@ -14,11 +14,11 @@ namespace zirdan {
 struct DiskState {
   bool Exists = false;
   uint64_t Size = 0;
-  int64_t ModifiedNs = 0;  // modification time, in the file system's own clock
-  uint64_t Hash = 0;       // ContentHash of the bytes
+  uint64_t Hash = 0;  // ContentHash of the bytes
 
-  // Same bytes on disk. Size and time alike are taken to mean the same bytes; otherwise the
-  // hash decides, so a program that rewrites the same bytes is no change.
+  // Same bytes on disk: the size and the hash decide, never the time, which a file system
+  // may keep too coarsely (two seconds on FAT) to tell a quick rewrite of the same size. A
+  // program that rewrites the same bytes is no change.
   bool SameContent(const DiskState& other) const;
 };
 
