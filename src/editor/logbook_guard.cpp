@@ -1,6 +1,6 @@
 #include "editor/logbook_guard.h"
 
-#include "core/win1250.h"
+#include "env/failure_text.h"
 
 namespace zirdan {
 
@@ -67,18 +67,11 @@ LogbookGuard::Notice LogbookGuard::DiskEvent(bool unsavedChanges) {
 }
 
 std::string LockHolderText(const LockHolder& holder, const TMessageTable& messages) {
-  // The lock file's names are UTF-8; the message texts are Windows-1250.
-  const std::string values[] = {holder.Program.empty() ? "?" : Utf8ToWin1250(holder.Program),
-                                holder.Pid > 0 ? std::to_string(holder.Pid) : "?",
-                                holder.Host.empty() ? "?" : Utf8ToWin1250(holder.Host)};
-  std::string text = messages.Text("StrZamekDrzi");
-  for (std::size_t i = 0; i < 3; ++i) {
-    const std::string mark = "%" + std::to_string(i + 1);
-    for (std::size_t at = text.find(mark); at != std::string::npos;
-         at = text.find(mark, at + values[i].size()))
-      text.replace(at, mark.size(), values[i]);
-  }
-  return text;
+  return MessagePartText({"StrZamekDrzi",
+                          {holder.Program.empty() ? "?" : holder.Program,
+                           holder.Pid > 0 ? std::to_string(holder.Pid) : "?",
+                           holder.Host.empty() ? "?" : holder.Host}},
+                         messages);
 }
 
 }  // namespace zirdan

@@ -58,7 +58,7 @@ class LogbookGuard {
 };
 
 // "Held by program P (process N) on computer H." in the words of StrZamekDrzi, whose %1,
-// %2 and %3 stand for the program, the process number and the computer.
+// %2 and %3 stand for the program, the process number and the computer; UTF-8.
 std::string LockHolderText(const LockHolder& holder, const TMessageTable& messages);
 
 }  // namespace zirdan

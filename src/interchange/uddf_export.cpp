@@ -21,7 +21,7 @@ OpResult ExportUddf(DiveSpan dives, const std::string& path, const CodecContext&
         dives, codec, texts, [&file](std::string_view bytes) { file.Write(bytes); }, progress);
     result = file.Commit();
   }
-  return result ? result : OpResult::FailureKey(kUddfExportErrorKey, result.Describe());
+  return result.ReportedAs(kUddfExportErrorKey);
 }
 
 }  // namespace zirdan

@@ -12,7 +12,7 @@ bool TFormMain::ClaimLogbook(const std::string& path) {
   const LockAttempt attempt = m_guard.Claim(path);
   if (attempt.State != LockState::HeldByOther) return true;
   const QString question = Text("StrDenikOtevren") + "\n" + QString::fromStdString(path) + "\n" +
-                           FromWin1250(LockHolderText(attempt.Holder, m_messages));
+                           QString::fromStdString(LockHolderText(attempt.Holder, m_messages));
   if (ShowAppMessage(question, MessageKind::Question, EscapeKey::Cancels) == kResultYes)
     return true;
   m_guard.DropClaim();
