@@ -13,9 +13,9 @@ namespace {
 
 // Longest text each typed field stores.
 constexpr std::array<std::size_t, kTextFieldCount> kFieldLength = {
-    kDateTextWidth,     kValueTextWidth,  kPlaceTextWidth, kPlaceTextWidth, kValueTextWidth,
-    kValueTextWidth,    kValueTextWidth,  kValueTextWidth, kValueTextWidth, kValueTextWidth,
-    kValueTextWidth,    kPlaceTextWidth,  kPartnerTextWidth, kNoteTextWidth};
+    kDateTextWidth,  kValueTextWidth, kPlaceTextWidth,   kPlaceTextWidth, kValueTextWidth,
+    kValueTextWidth, kValueTextWidth, kValueTextWidth,   kValueTextWidth, kValueTextWidth,
+    kValueTextWidth, kPlaceTextWidth, kPartnerTextWidth, kNoteTextWidth};
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -237,10 +237,14 @@ void MainWindowModel::StoreViewIntoCurrentDive() {
   static_cast<ponor&>(*m_current) = record;
 }
 
+void MainWindowModel::TakeFieldTexts(ponorTxt& view) const {
+  for (int i = 0; i < kTextFieldCount; ++i)
+    ViewText(view, static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
+}
+
 void MainWindowModel::StoreEditedDive() {
   if (!m_fieldsEdited || !m_current) return;
-  for (int i = 0; i < kTextFieldCount; ++i)
-    ViewText(*m_view, static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
+  TakeFieldTexts(*m_view);
   StoreViewIntoCurrentDive();
   MarkChanged();
   m_fieldsEdited = false;
@@ -252,8 +256,7 @@ void MainWindowModel::WithShownEdits(const std::function<void(const TLogbook&)>&
     return;
   }
   auto view = std::make_unique<ponorTxt>(*m_view);
-  for (int i = 0; i < kTextFieldCount; ++i)
-    ViewText(*view, static_cast<TextField>(i)) = Cut(m_fieldTexts[i], kFieldLength[i]);
+  TakeFieldTexts(*view);
   ponor& shown = *m_current;
   // The dive as it was goes back in place however `use` ends.
   struct Restore {

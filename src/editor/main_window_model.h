@@ -143,6 +143,8 @@ class MainWindowModel {
   void FillDisplay();
   void ApplyProfileDurationRule();
   void StoreViewIntoCurrentDive();
+  // Puts the texts typed into the fields into `view`, each cut to its field's length.
+  void TakeFieldTexts(ponorTxt& view) const;
 
   TAppSettings& m_settings;
   const TCategoryTables& m_tables;
