@@ -27,6 +27,8 @@ cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
 cmake --build build-win
 export WINEPREFIX="$PWD/build-win/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+# One server for the whole run: a test started while an idle server shuts down fails.
+wineserver -p
 wineboot --init >/dev/null 2>&1 || true
 ctest --test-dir build-win --output-on-failure -j 2
 wineserver -k 2>/dev/null || true

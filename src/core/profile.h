@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/field_codec.h"
@@ -35,11 +36,29 @@ struct Measure {
   bool fromProfile = false;
 };
 
-// The three measures, from a dive and its already decoded view (so a report that needs all
-// three decodes the dive once). A zero divisor gives 0 without the profile flag.
-Measure ConsumptionRate(const ponor& dive, const ponorTxt& view);  // litres per minute
-Measure Fullness(const ponor& dive, const ponorTxt& view);         // percent
-Measure AverageDepth(const ponor& dive, const ponorTxt& view);     // metres
+// What the measures need of a profile's samples.
+struct ProfileSums {
+  std::size_t count = 0;     // samples
+  int64_t neighbourSum = 0;  // d(i) + d(i+1) over every pair of neighbours, centimetres
+  int32_t deepest = 0;       // the deepest sample, centimetres; 0 without samples
+};
+
+// The sums of a decoded view, or straight from the record's bytes in the given profile
+// format: the same numbers, without decoding the rest of the dive (reports over tens of
+// thousands of dives).
+ProfileSums SumProfile(const ponorTxt& view);
+ProfileSums SumProfile(const ponor& dive, uint16_t format);
+
+// The three measures, from a dive and the sums of its profile (so a report that needs all
+// three reads the samples once). A zero divisor gives 0 without the profile flag.
+Measure ConsumptionRate(const ponor& dive, const ProfileSums& sums);  // litres per minute
+Measure Fullness(const ponor& dive, const ProfileSums& sums);         // percent
+Measure AverageDepth(const ponor& dive, const ProfileSums& sums);     // metres
+
+// The same from an already decoded view.
+Measure ConsumptionRate(const ponor& dive, const ponorTxt& view);
+Measure Fullness(const ponor& dive, const ponorTxt& view);
+Measure AverageDepth(const ponor& dive, const ponorTxt& view);
 
 // The same, decoding the dive first.
 Measure ConsumptionRate(const ponor& dive, const CodecContext& context);

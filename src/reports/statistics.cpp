@@ -4,9 +4,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/profile.h"
+#include "core/record_layout.h"
 #include "reports/text_collation.h"
 
 namespace zirdan {
@@ -33,13 +36,6 @@ bool DepthFilledIn(int depth) {
   return depth != kEmptyValue;
 }
 
-uint16_t FlagBits(const std::array<bool, 16>& flags) {
-  uint16_t bits = 0;
-  for (int i = 0; i < 16; ++i)
-    if (flags[i]) bits = static_cast<uint16_t>(bits | (1u << i));
-  return bits;
-}
-
 // A number of dives and the sum of their dive times.
 struct Tally {
   int64_t dives = 0;
@@ -63,7 +59,6 @@ struct Mean {
 
 // The figures of the dives that share one locality and site.
 struct GroupTotals {
-  std::string key;  // locality and site, 20 characters each, one space between
   int64_t dives = 0;
   int64_t minutes = 0;
   int64_t timed = 0;  // dives with a dive time: the divisor of the mean dive time
@@ -85,38 +80,36 @@ struct GroupTotals {
 
 // Everything the sections need, gathered in one pass that decodes each dive once.
 struct Collected {
-  std::vector<DiveFacts> dives;     // in list order
-  std::vector<GroupTotals> groups;  // in order of first appearance
+  std::vector<DiveFacts> dives;  // in list order
+  // By locality and site, 20 characters each, one space between.
+  std::unordered_map<std::string, GroupTotals> groups;
 };
 
+// The statistics read the record itself rather than its full view: decoding every field of
+// tens of thousands of dives would take most of the time.
 Collected Collect(const ReportSource& source) {
   Collected c;
   c.dives.reserve(source.Logbook.PocetPonoru());
-  std::unordered_map<std::string, std::size_t> groupOf;
-  const CodecContext codec = source.Codec();
-  ponorTxt view;
+  const uint16_t defaultFormat = source.Codec().VychoziFormatGrafu;
   std::string key;
   source.Logbook.ForEach([&](const pam& dive) {
-    RecordToView(dive, view, codec);
     DiveFacts f;
     f.timed = dive.DelkaPonoru != kEmptyValue;
     f.minutes = f.timed ? dive.DelkaPonoru : 0;
     f.depth = dive.Hloubka;
     f.repeated = dive.PovrchovyInterval != kEmptyValue;
-    f.types = FlagBits(view.TypPonoruPriznaky);
-    f.activities = FlagBits(view.TypAktivityPriznaky);
-    f.weekday = DayOfWeekOfDateText(view.Datum);
-    f.consumption = ConsumptionRate(dive, view);
-    f.fullness = Fullness(dive, view);
-    key = LeftAlign(view.Lokalita, kPlaceTextWidth);
+    f.types = dive.TypPonoru;
+    f.activities = dive.TypAktivity;
+    f.weekday = WeekdayOfDay(dive.Datum);
+    const ProfileSums sums = SumProfile(dive, ProfileFormat(dive.TypPonoru, defaultFormat));
+    f.consumption = ConsumptionRate(dive, sums);
+    f.fullness = Fullness(dive, sums);
+    key.assign(dive.Lokalita, 0, kPlaceTextWidth);
+    key.resize(kPlaceTextWidth, ' ');
     key += ' ';
-    key += LeftAlign(view.Misto, kPlaceTextWidth);
-    const auto [at, added] = groupOf.try_emplace(key, c.groups.size());
-    if (added) {
-      c.groups.emplace_back();
-      c.groups.back().key = key;
-    }
-    c.groups[at->second].Add(f);
+    key.append(dive.Misto, 0, kPlaceTextWidth);
+    key.resize(2 * kPlaceTextWidth + 1, ' ');
+    c.groups[key].Add(f);
     c.dives.push_back(f);
   });
   return c;
@@ -161,7 +154,13 @@ void AddToSection(SectionTotals& t, const DiveFacts& f) {
 class StatisticsWriter {
  public:
   StatisticsWriter(const ReportSource& source, std::vector<std::string>& lines)
-      : m_source(source), m_messages(source.Messages), m_lines(lines) {}
+      : m_source(source),
+        m_messages(source.Messages),
+        m_lines(lines),
+        m_groupLabels{GroupLabel("StrPocetPon"),   GroupLabel("StrCelDelka"),
+                      GroupLabel("StrPrumDelka"),  GroupLabel("StrCelHloubka"),
+                      GroupLabel("StrPrumHloubka"), GroupLabel("StrPrumSpotreba")},
+        m_consumptionUnit(" " + m_messages.Text("StrSpotreba2")) {}
 
   void Section(const char* heading, const SectionTotals& t, const std::vector<int>& types) {
     Line(m_messages.Text(heading));
@@ -213,45 +212,44 @@ class StatisticsWriter {
     Line(kBlankLine);
   }
 
-  void LocalitiesAndSites(const std::vector<GroupTotals>& groups) {
+  void LocalitiesAndSites(const std::unordered_map<std::string, GroupTotals>& groups) {
     Line(kBlankLine);
     Line(m_messages.Text("StrStat8"));
     Line(kBlankLine);
-    std::vector<const GroupTotals*> order(groups.size());
-    std::transform(groups.begin(), groups.end(), order.begin(),
-                   [](const GroupTotals& g) { return &g; });
     // Keys are distinct, and only equal keys collate equal: the order is total.
-    std::sort(order.begin(), order.end(), [](const GroupTotals* a, const GroupTotals* b) {
-      return CollateText(a->key, b->key) < 0;
-    });
-    const std::string* lastLocality = nullptr;
-    for (const GroupTotals* g : order) {
+    using Entry = std::pair<const std::string, GroupTotals>;
+    std::vector<std::pair<std::string, const Entry*>> order;
+    order.reserve(groups.size());
+    for (const Entry& g : groups) order.emplace_back(CollationKey(g.first), &g);
+    std::sort(order.begin(), order.end());
+    std::string_view lastLocality;
+    for (const auto& [sortKey, g] : order) {
+      const std::string_view key = g->first;
       Line(kBlankLine);
-      if (!lastLocality || lastLocality->compare(0, kPlaceTextWidth, g->key, 0, kPlaceTextWidth) != 0) {
-        Line("   " + g->key.substr(0, kPlaceTextWidth));
-        lastLocality = &g->key;
+      if (lastLocality.empty() || lastLocality != key.substr(0, kPlaceTextWidth)) {
+        lastLocality = key.substr(0, kPlaceTextWidth);
+        LineOf({"   ", lastLocality});
       }
-      Line("       " + g->key.substr(kPlaceTextWidth + 1, kPlaceTextWidth));
-      Group(*g);
+      LineOf({"       ", key.substr(kPlaceTextWidth + 1, kPlaceTextWidth)});
+      Group(g->second);
     }
   }
 
  private:
+  // Tens of thousands of groups: their labels are made once, and each line in one piece.
   void Group(const GroupTotals& g) {
     const double meanMinutes =
         g.timed ? static_cast<double>(g.minutes) / static_cast<double>(g.timed) : 0;
     const double meanHours = std::trunc(meanMinutes / 60);
-    Line(GroupLabel("StrPocetPon") + RightAlign(std::to_string(g.dives), 6));
-    Line(GroupLabel("StrCelDelka") +
-         HoursMinutesText(g.minutes / 60, g.minutes % 60, m_messages, 3, ""));
-    Line(GroupLabel("StrPrumDelka") +
-         HoursMinutesText(static_cast<int64_t>(meanHours),
-                          static_cast<int64_t>(std::trunc(meanMinutes - meanHours * 60)),
-                          m_messages, 3, ""));
-    Line(GroupLabel("StrCelHloubka") + Number(g.deepest / 100.0) + " m");
-    Line(GroupLabel("StrPrumHloubka") + Number(g.depth.Value() / 100) + " m");
-    Line(GroupLabel("StrPrumSpotreba") + Number(g.consumption.Value()) + " " +
-         m_messages.Text("StrSpotreba2"));
+    LineOf({m_groupLabels[0], RightAlign(std::to_string(g.dives), 6)});
+    LineOf({m_groupLabels[1], HoursMinutesText(g.minutes / 60, g.minutes % 60, m_messages, 3, "")});
+    LineOf({m_groupLabels[2],
+            HoursMinutesText(static_cast<int64_t>(meanHours),
+                             static_cast<int64_t>(std::trunc(meanMinutes - meanHours * 60)),
+                             m_messages, 3, "")});
+    LineOf({m_groupLabels[3], Number(g.deepest / 100.0), " m"});
+    LineOf({m_groupLabels[4], Number(g.depth.Value() / 100), " m"});
+    LineOf({m_groupLabels[5], Number(g.consumption.Value()), m_consumptionUnit});
   }
 
   void TallyLine(const std::string& label, const Tally& tally, const SectionTotals& t) {
@@ -269,10 +267,19 @@ class StatisticsWriter {
     return RightAlign(FixedText(value, 2, m_source.DecimalSeparator), 9);
   }
   void Line(std::string text) { m_lines.push_back(std::move(text)); }
+  void LineOf(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (std::string_view part : parts) size += part.size();
+    std::string& line = m_lines.emplace_back();
+    line.reserve(size);
+    for (std::string_view part : parts) line += part;
+  }
 
   const ReportSource& m_source;
   const TMessageTable& m_messages;
   std::vector<std::string>& m_lines;
+  const std::array<std::string, 6> m_groupLabels;  // the six lines of a group
+  const std::string m_consumptionUnit;
 };
 
 // Which dives each of sections 1 to 6 takes in, and the dive types it lists.
@@ -284,35 +291,23 @@ struct SectionRule {
 
 }  // namespace
 
-int DayOfWeekOfDateText(std::string_view datum) {
-  auto number = [&](std::size_t pos, std::size_t len, int& out) {
-    if (datum.size() < pos + len) return false;
-    out = 0;
-    for (char c : datum.substr(pos, len)) {
-      if (c < '0' || c > '9') return false;
-      out = out * 10 + (c - '0');
-    }
-    return true;
-  };
-  int day = 0, month = 0, year = 0;
-  if (!number(0, 2, day) || !number(3, 2, month) || !number(6, 4, year)) return 0;
-  if (year < 1600 || year > 2199 || month < 1 || month > 12 || day < 1) return 0;
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  static constexpr std::array<int, 12> kMonthDays = {31, 28, 31, 30, 31, 30,
-                                                     31, 31, 30, 31, 30, 31};
-  if (day > kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0)) return 0;
-  // Days from 1 March of year 0 (proleptic Gregorian), then the weekday.
-  const int y = month <= 2 ? year - 1 : year;
-  const int m = month <= 2 ? month + 9 : month - 3;
-  const int64_t days = 365LL * y + y / 4 - y / 100 + y / 400 + (153 * m + 2) / 5 + (day - 1);
-  // Day 0 of this count (1 March of year 0) was a Wednesday.
-  return static_cast<int>((days + 2) % 7);
+int WeekdayOfDay(int32_t dayNumber) {
+  // As the dive's date shows it: days before 1980 show as 1 January 1980 (a Tuesday), and a
+  // date from 2200 on is not one a dive can have.
+  constexpr int64_t kDay2200 = kDay1980 + 220 * 365 + 54;  // 54 leap days in 1980..2199
+  const int64_t day = std::max<int64_t>(dayNumber, kDay1980);
+  if (day >= kDay2200) return 0;
+  return static_cast<int>((day - kDay1980 + 1) % 7);
 }
 
 std::vector<std::string> BuildStatisticsText(const ReportSource& source,
                                              const StatisticsSettings& settings) {
   const Collected collected = Collect(source);
   std::vector<std::string> lines = TitleLines(source.Messages, source.LogbookPath, source.Today);
+  // Hundreds of thousands of lines for a large logbook: room for all of them at once.
+  const std::size_t subtotals =
+      collected.dives.size() / static_cast<std::size_t>(std::max(settings.PocetPonoruProSoucet, 1));
+  lines.reserve(lines.size() + 6 * 64 + 3 * subtotals + 8 * collected.groups.size() + 8);
   StatisticsWriter writer(source, lines);
 
   const std::vector<int> allTypes = {2, 3, 4, 5, 6, 7, 8};

@@ -83,4 +83,24 @@ int CollateText(std::string_view a, std::string_view b) {
   return CompareBy(a, b, [](uint8_t x) { return int{x}; });
 }
 
+std::string CollationKey(std::string_view text) {
+  // The three levels one after another, each weight raised by one and each level ended by
+  // 0, so that a text that ends sooner at one level sorts first, as CompareBy has it. A
+  // raised weight takes up to nine bits: two bytes each, the high one first, so that the
+  // keys compare as plain bytes.
+  const Weights& w = TheWeights();
+  std::string key(6 * text.size() + 4, '\0');
+  char* out = key.data();
+  auto put = [&out](unsigned weight) {
+    *out++ = static_cast<char>(weight >> 8);
+    *out++ = static_cast<char>(weight & 0xFFu);
+  };
+  for (const std::array<uint8_t, 256>* level : {&w.primary, &w.secondary}) {
+    for (char c : text) put((*level)[static_cast<uint8_t>(c)] + 1u);
+    out += 2;  // the level's end, 0
+  }
+  for (char c : text) put(static_cast<uint8_t>(c) + 1u);
+  return key;
+}
+
 }  // namespace zirdan

@@ -315,15 +315,19 @@ TEST(AverageDepth, MissingDepthOrTimeGivesZero) {
   EXPECT_FALSE(m.fromProfile);
 }
 
-TEST(Measures, DecodingOverloadsMatchTheViewOnes) {
-  ponor dive = MeasuredDive({500, 1500, 2500, 2000, 1000, 250});
-  dive.TypPonoru = 0;  // decoded in the context's default format
-  const CodecContext context = test::TestContext(22);
-  const ponorTxt view = ViewOf(dive, 22);
-  EXPECT_DOUBLE_EQ(ConsumptionRate(dive, context).value, ConsumptionRate(dive, view).value);
-  EXPECT_DOUBLE_EQ(Fullness(dive, context).value, Fullness(dive, view).value);
-  EXPECT_DOUBLE_EQ(AverageDepth(dive, context).value, AverageDepth(dive, view).value);
-  EXPECT_TRUE(AverageDepth(dive, context).fromProfile);
+TEST_P(EveryFormat, SumsFromTheRecordMatchTheDecodedView) {
+  // Every profile length, cut samples and lengths past the record's array among them, over
+  // bytes that reach every depth.
+  ponor dive;
+  for (std::size_t i = 0; i < kGrafSize; ++i) dive.Graf[i] = static_cast<uint8_t>(i * 37 + i / 7);
+  for (std::size_t length = 0; length <= kGrafSize + 3; ++length) {
+    dive.GrafPocet = static_cast<uint16_t>(length);
+    const ProfileSums fromRecord = SumProfile(dive, GetParam());
+    const ProfileSums fromView = SumProfile(ViewOf(dive, GetParam()));
+    ASSERT_EQ(fromRecord.count, fromView.count) << length;
+    ASSERT_EQ(fromRecord.neighbourSum, fromView.neighbourSum) << length;
+    ASSERT_EQ(fromRecord.deepest, fromView.deepest) << length;
+  }
 }
 
 TEST(Measures, SampleCountBeyondTheViewIsNotTrusted) {

@@ -39,6 +39,12 @@ TEST(FixedTextTest, TwoDecimalsWithTheGivenSeparator) {
   EXPECT_EQ(FixedText(0.004, 2, '.'), "0.00");
   EXPECT_EQ(FixedText(-0.0, 2, '.'), "0.00");
   EXPECT_EQ(FixedText(1e30, 2, '.'), "1000000000000000019884624838656.00");  // never cut
+  EXPECT_EQ(FixedText(1e300, 2, '.').size(), 304u);
+  // Halves round as the exact binary value lies: 0.125 is exact and goes to even, 2.675 is
+  // just below its half.
+  EXPECT_EQ(FixedText(0.125, 2, '.'), "0.12");
+  EXPECT_EQ(FixedText(2.675, 2, '.'), "2.67");
+  EXPECT_EQ(FixedText(-1.005, 1, '.'), "-1.0");
 }
 
 }  // namespace

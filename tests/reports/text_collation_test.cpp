@@ -33,8 +33,27 @@ struct CollateRow {
 class CollateRowTest : public ::testing::TestWithParam<CollateRow> {};
 
 TEST_P(CollateRowTest, ComparesAsTheRowSays) {
-  const int c = CollateText(W(GetParam().a), W(GetParam().b));
+  const std::string a = W(GetParam().a);
+  const std::string b = W(GetParam().b);
+  const int c = CollateText(a, b);
   EXPECT_EQ((c > 0) - (c < 0), GetParam().sign) << GetParam().a << " / " << GetParam().b;
+  const int k = CollationKey(a).compare(CollationKey(b));
+  EXPECT_EQ((k > 0) - (k < 0), GetParam().sign) << "keys of " << GetParam().a << " / " << GetParam().b;
+}
+
+TEST(CollationKeyTest, OrdersEveryPairAsTheComparison) {
+  // Texts that tie at the first or second level, prefixes, control bytes and every byte
+  // above 0x7F.
+  std::vector<std::string> texts = {"", "a", "A", "ab", "aB", "Ab", std::string(1, '\0'),
+                                    std::string("a\0", 2), "a ", "b", W("á"), W("Á"), W("áb")};
+  for (int byte = 0x80; byte <= 0xFF; ++byte) texts.emplace_back(1, static_cast<char>(byte));
+  for (const std::string& a : texts) {
+    for (const std::string& b : texts) {
+      const int c = CollateText(a, b);
+      const int k = CollationKey(a).compare(CollationKey(b));
+      ASSERT_EQ((c > 0) - (c < 0), (k > 0) - (k < 0)) << a << " / " << b;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
