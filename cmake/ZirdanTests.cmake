@@ -67,9 +67,10 @@ function(zirdan_add_all_tests)
     else()
       target_precompile_headers(${name} REUSE_FROM zirdan_test_support)
     endif()
-    if(CMAKE_CROSSCOMPILING)
-      # Each start of a program under the emulator costs a good part of a second: one run
-      # of all its cases, rather than one per case.
+    if(CMAKE_CROSSCOMPILING OR ZIRDAN_SANITIZE)
+      # Each start of a program under the emulator costs a good part of a second, and with
+      # the sanitizers' shadow memory a tenth: one run of all its cases, rather than one per
+      # case.
       add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
       set_tests_properties(${name} PROPERTIES TIMEOUT 600)
     else()
