@@ -11,8 +11,8 @@ std::string FixedText(double value, int decimals, char decimalSeparator) {
   // Formatted as printf's "%.*f" in the C locale would, without its cost; the separator is
   // the caller's.
   std::array<char, 64> buffer;
-  const std::to_chars_result fast =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+  const std::to_chars_result fast = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                  value, std::chars_format::fixed, decimals);
   std::string text;
   if (fast.ec == std::errc()) {
     text.assign(buffer.data(), fast.ptr);

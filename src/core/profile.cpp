@@ -49,8 +49,9 @@ std::size_t ForEachSample(const ponor& dive, uint16_t format, Visit visit) {
   if (used <= format) return 0;
   const std::size_t minuteBytes = ProfileBytesPerMinute(format);
   const std::size_t bytes = used - format;
-  const std::size_t complete = bytes / minuteBytes * kSamplesPerMinute +
-                               std::min<std::size_t>(bytes % minuteBytes / kSampleBytes, kSamplesPerMinute);
+  const std::size_t complete =
+      bytes / minuteBytes * kSamplesPerMinute +
+      std::min<std::size_t>(bytes % minuteBytes / kSampleBytes, kSamplesPerMinute);
   const std::size_t count = std::min(complete, kMaxSamples);
   const uint8_t* minute = dive.Graf.data() + format;
   std::size_t i = 0;
@@ -108,10 +109,11 @@ void DecodeProfile(const ponor& dive, uint16_t format, char decimalSeparator, po
     AssignMaxPO2(view.MaxPO2, dive.Graf[24] & 0x0Fu, decimalSeparator);
   }
 
-  const std::size_t count = ForEachSample(dive, format, [&](std::size_t i, uint8_t first, uint8_t second) {
-    view.Hloubky[i] = SampleDepth(first, second);
-    view.ZnakyVzorku[i] = kMarksOfBits[second & 0x3Fu];
-  });
+  const std::size_t count =
+      ForEachSample(dive, format, [&](std::size_t i, uint8_t first, uint8_t second) {
+        view.Hloubky[i] = SampleDepth(first, second);
+        view.ZnakyVzorku[i] = kMarksOfBits[second & 0x3Fu];
+      });
   if (count == 0) return;
   view.PocetVzorku = static_cast<uint16_t>(count);
   // Whole minutes to the nearest (a third of a minute is never a half).
@@ -132,11 +134,12 @@ ProfileSums SumProfile(const ponor& dive, uint16_t format) {
   int64_t total = 0;
   int32_t deepest = 0;
   int32_t last = 0;
-  const std::size_t count = ForEachSample(dive, format, [&](std::size_t, uint8_t high, uint8_t low) {
-    last = SampleDepth(high, low);
-    total += last;
-    deepest = std::max(deepest, last);
-  });
+  const std::size_t count =
+      ForEachSample(dive, format, [&](std::size_t, uint8_t high, uint8_t low) {
+        last = SampleDepth(high, low);
+        total += last;
+        deepest = std::max(deepest, last);
+      });
   if (count == 0) return {};
   // Every sample but the first and the last is in two neighbour pairs.
   const int32_t first = SampleDepth(dive.Graf[format], dive.Graf[format + 1]);

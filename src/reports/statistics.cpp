@@ -78,7 +78,7 @@ struct GroupTotals {
   }
 };
 
-// Everything the sections need, gathered in one pass that decodes each dive once.
+// Everything the sections need, gathered in one pass over the dives.
 struct Collected {
   std::vector<DiveFacts> dives;  // in list order
   // By locality and site, 20 characters each, one space between.
@@ -157,8 +157,8 @@ class StatisticsWriter {
       : m_source(source),
         m_messages(source.Messages),
         m_lines(lines),
-        m_groupLabels{GroupLabel("StrPocetPon"),   GroupLabel("StrCelDelka"),
-                      GroupLabel("StrPrumDelka"),  GroupLabel("StrCelHloubka"),
+        m_groupLabels{GroupLabel("StrPocetPon"),    GroupLabel("StrCelDelka"),
+                      GroupLabel("StrPrumDelka"),   GroupLabel("StrCelHloubka"),
                       GroupLabel("StrPrumHloubka"), GroupLabel("StrPrumSpotreba")},
         m_consumptionUnit(" " + m_messages.Text("StrSpotreba2")) {}
 

@@ -38,14 +38,16 @@ TEST_P(CollateRowTest, ComparesAsTheRowSays) {
   const int c = CollateText(a, b);
   EXPECT_EQ((c > 0) - (c < 0), GetParam().sign) << GetParam().a << " / " << GetParam().b;
   const int k = CollationKey(a).compare(CollationKey(b));
-  EXPECT_EQ((k > 0) - (k < 0), GetParam().sign) << "keys of " << GetParam().a << " / " << GetParam().b;
+  EXPECT_EQ((k > 0) - (k < 0), GetParam().sign)
+      << "keys of " << GetParam().a << " / " << GetParam().b;
 }
 
 TEST(CollationKeyTest, OrdersEveryPairAsTheComparison) {
   // Texts that tie at the first or second level, prefixes, control bytes and every byte
   // above 0x7F.
-  std::vector<std::string> texts = {"", "a", "A", "ab", "aB", "Ab", std::string(1, '\0'),
-                                    std::string("a\0", 2), "a ", "b", W("á"), W("Á"), W("áb")};
+  std::vector<std::string> texts = {
+      "",   "a", "A",    "ab",   "aB",   "Ab", std::string(1, '\0'), std::string("a\0", 2),
+      "a ", "b", W("á"), W("Á"), W("áb")};
   for (int byte = 0x80; byte <= 0xFF; ++byte) texts.emplace_back(1, static_cast<char>(byte));
   for (const std::string& a : texts) {
     for (const std::string& b : texts) {
