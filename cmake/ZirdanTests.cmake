@@ -33,6 +33,11 @@ function(zirdan_add_all_tests)
   # every test parses are parsed once: GoogleTest's for the logic tests, and with Qt's for
   # the windows' tests, whose flags differ.
   target_compile_options(zirdan_test_support PUBLIC $<$<CXX_COMPILER_ID:GNU,Clang>:-O0>)
+  if(ZIRDAN_SANITIZE)
+    # The sanitizers watch the code under test, which keeps them; the tests' own code is
+    # compiled without them, in half the time. Their runtime is still linked to every test.
+    target_compile_options(zirdan_test_support PUBLIC -fno-sanitize=all)
+  endif()
   target_precompile_headers(zirdan_test_support PRIVATE <gtest/gtest.h>)
   set(gui_pch_holder "")
   add_dependencies(zirdan_test_support zirdanlog-cli)
@@ -56,7 +61,13 @@ function(zirdan_add_all_tests)
     set(environment "")
     if(is_gui)
       target_link_libraries(${name} PRIVATE zirdan_ui Qt6::Test)
-      zirdan_qt_target(${name})
+      # Only a test with a class of its own needs the meta-object compiler; for the others
+      # it would compile an empty file over the shared header parse.
+      file(READ ${file} test_source)
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+      if(test_source MATCHES "Q_OBJECT")
+        zirdan_qt_target(${name})
+      endif()
       set(environment "QT_QPA_PLATFORM=offscreen")
       if(gui_pch_holder)
         target_precompile_headers(${name} REUSE_FROM ${gui_pch_holder})

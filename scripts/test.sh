@@ -19,8 +19,8 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j 2
 
-# The Windows build: logic, tool and tests only (no benchmarks, no fuzz replays), optimised
-# without debug information, the quickest to build. Wine runs in a prefix of its own inside
+# The Windows build: logic, tool and tests only (no benchmarks), optimised without debug
+# information. Wine runs in a prefix of its own inside
 # the build folder, without a display and quietly.
 windows_start=$SECONDS
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -30,6 +30,7 @@ cmake --build build-win
 export WINEPREFIX="$PWD/build-win/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 # One server for the whole run: a test started while an idle server shuts down fails.
+mkdir -p "$WINEPREFIX"
 wineserver -p
 wineboot --init >/dev/null 2>&1 || true
 ctest --test-dir build-win --output-on-failure -j 2

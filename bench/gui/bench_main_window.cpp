@@ -20,8 +20,11 @@ namespace {
 
 const std::string& LargeLogbookPath() {
   static const std::string path = [] {
-    const std::string p =
-        (std::filesystem::temp_directory_path() / "zirdan_bench_65535.LOG").string();
+    // A folder of its own: the editor watches the logbook's folder, and other programs'
+    // files in the temporary folder would set off its disk check during a measurement.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zirdan_bench";
+    std::filesystem::create_directories(folder);
+    const std::string p = (folder / "zirdan_bench_65535.LOG").string();
     TLogbook book = test::SampleLogbook(kMaxDives, kGrafSize);
     SaveLogbook(p, book);
     return p;
@@ -94,6 +97,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove(zirdan::LargeLogbookPath());
+  std::filesystem::remove_all(std::filesystem::path(zirdan::LargeLogbookPath()).parent_path());
   return 0;
 }
