@@ -20,8 +20,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --test-dir build-asan --output-on-failure -j 2
 
 # The Windows build: logic, tool and tests only (no benchmarks), optimised without debug
-# information. Wine runs in a prefix of its own inside
-# the build folder, without a display and quietly.
+# information. Wine runs in a prefix of its own inside the build folder, without a display
+# and quietly.
 windows_start=$SECONDS
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DZIRDAN_LOGIC_ONLY=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
