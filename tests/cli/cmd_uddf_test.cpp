@@ -5,6 +5,7 @@
 
 #include "core/log_file.h"
 #include "support/cli_runner.h"
+#include "support/logbook_samples.h"
 #include "support/scratch_files.h"
 
 namespace zirdan {
@@ -16,13 +17,7 @@ using test::RunTool;
 class UddfCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TLogbook book;
-    for (uint16_t n = 1; n <= 4; ++n) {
-      ponor dive;
-      dive.Cislo = n;
-      book.Append(dive);
-    }
-    book.Nacteno = true;
+    TLogbook book = test::NumberedLogbook(4);
     const OpResult saved = SaveLogbook(m_log, book);
     ASSERT_TRUE(saved) << saved.Describe();
   }

@@ -7,6 +7,7 @@
 #include "core/log_file.h"
 #include "core/win1250.h"
 #include "support/cli_runner.h"
+#include "support/logbook_samples.h"
 #include "transfer/dump_file.h"
 
 namespace zirdan {
@@ -19,13 +20,7 @@ using test::WriteFileBytes;
 class FailureReportTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TLogbook book;
-    for (uint16_t n = 1; n <= 2; ++n) {
-      ponor d;
-      d.Cislo = n;
-      book.Append(d);
-    }
-    book.Nacteno = true;
+    TLogbook book = test::NumberedLogbook(2);
     ASSERT_TRUE(SaveLogbook(m_log, book));
     // The message texts are Windows-1250 in the file and UTF-8 on stderr.
     WriteFileBytes(m_language, "[Language]\nTesting=\n\n[Strings1]\nStrPripojitChyba1=" +

@@ -52,6 +52,18 @@ inline TLogbook SampleLogbook(uint32_t count, uint16_t grafPocet = 0, uint16_t f
   return logbook;
 }
 
+// An open logbook of `count` dives as new ones are, numbered from 1.
+inline TLogbook NumberedLogbook(uint16_t count) {
+  TLogbook logbook;
+  for (uint16_t n = 1; n <= count; ++n) {
+    ponor dive;
+    dive.Cislo = n;
+    logbook.Append(dive);
+  }
+  logbook.Nacteno = true;
+  return logbook;
+}
+
 // The bytes a save writes for the logbook.
 inline std::string EncodedBytes(const TLogbook& lb, const SaveOptions& options = {}) {
   std::string bytes;
